@@ -1,0 +1,56 @@
+#pragma once
+// A scripted stand-in for every modal interaction. Tests queue the answers the
+// "user" will give; every request is recorded so tests can check what was asked.
+// A request with no scripted answer gets the cancel answer (Ok, No, empty text,
+// false) and is recorded as unscripted.
+#include "forms/dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+class FakeDialogs final : public Dialogs {
+public:
+    enum class Kind { Message, Prompt, OpenFile, SaveFile, Printer };
+    struct Request {
+        Kind kind;
+        QString text;  // message text or prompt text
+        QString title; // as passed (empty: the application title was meant)
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        QString defaultAnswer; // prompt only
+        QString filter;        // file dialogs only
+        bool scripted = true;
+    };
+
+    // Scripted answers, consumed in order per kind.
+    void answerMessage(Answer a) { m_answers.enqueue(a); }
+    void answerText(const QString &text) { m_texts.enqueue(text); } // prompt and file dialogs
+    void answerPrinter(bool confirmed) { m_printer.enqueue(confirmed); }
+    // Runs while a modal box would be open (e.g. to check that painting goes on).
+    std::function<void(const Request &)> onRequest;
+
+    const QList<Request> &requests() const { return m_requests; }
+    QList<Request> messages() const;
+    const Request &last() const { return m_requests.last(); }
+    void clear() { m_requests.clear(); }
+
+    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    QString prompt(QWidget *parent, const QString &prompt, const QString &title,
+                   const QString &defaultAnswer) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    bool printerDialog(QWidget *parent, const QString &title) override;
+
+private:
+    QString takeText(Request &r);
+    void record(const Request &r);
+
+    QList<Request> m_requests;
+    QQueue<Answer> m_answers;
+    QQueue<QString> m_texts;
+    QQueue<bool> m_printer;
+};

@@ -1,0 +1,104 @@
+// The frame's document commands: new editor windows, opening a pattern as a
+// challenge, saving a grid as a bitmap and the printer dialog.
+#include "shell/frmmain.h"
+
+#include "forms/bitmapfile.h"
+#include "forms/dialogs.h"
+#include "forms/picturesurface.h"
+#include "grid/challengeaccess.h"
+#include "grid/frmdocument.h"
+#include "grid/frmoldfile.h"
+#include "grid/workspace.h"
+#include "pattern/patternfile.h"
+#include "pattern/replay.h"
+#include "shell/module1.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+// One filter that matches every file, names without an extension included.
+const QString kAllFiles = QStringLiteral("所有檔案 (*)");
+
+void setCaption(QMdiSubWindow *sub, const QString &caption)
+{
+    sub->widget()->setWindowTitle(caption);
+    sub->setWindowTitle(caption);
+}
+} // namespace
+
+void frmMain::LoadNewDoc()
+{
+    ++DocCounter;
+    auto *doc = new frmDocument(m_context);
+    QMdiSubWindow *sub = addToWorkspace(m_mdiArea, doc);
+    setCaption(sub, QStringLiteral("Document %1").arg(DocCounter));
+    sub->show();
+    m_mdiArea->setActiveSubWindow(sub);
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    LoadNewDoc();
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles);
+    if (file.isEmpty()) return;
+    if (!openDraw(file)) return;
+    MyLoadPicture();
+    // The challenge window shows which file it holds, even when another child
+    // window was active: it is the one the user now works in.
+    if (frmOldFile *challenge = challengeWindow(m_mdiArea, m_context, false)) {
+        QMdiSubWindow *sub = challenge->subWindow();
+        setCaption(sub, QDir::toNativeSeparators(file));
+        m_mdiArea->setActiveSubWindow(sub);
+    }
+}
+
+bool frmMain::openDraw(const QString &tFilename)
+{
+    const ReadResult read = readPatternFile(tFilename);
+    if (!read.ok) {
+        // Nothing of a refused file is kept: the stored pattern stays as it was.
+        m_context.dialogs.message(this,
+                                  QStringLiteral("The pattern file \"%1\" cannot be opened.\n%2")
+                                      .arg(QDir::toNativeSeparators(tFilename), read.message()));
+        return false;
+    }
+    mergeInto(Module1::LoadedPattern, read.values);
+    return true;
+}
+
+void frmMain::MyLoadPicture()
+{
+    // The first use creates and loads the challenge, whose own layout already
+    // draws the stored pattern; the pattern is then drawn on its replay grid.
+    if (frmOldFile *challenge = challengeWindow(m_mdiArea, m_context, true))
+        showLoadedPattern(Module1::LoadedPattern, *challenge);
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
+    auto *grid = sub ? qobject_cast<GridWindow *>(sub->widget()) : nullptr;
+    if (!grid) return;
+    // Every grid window asks for a name; none is ever written over the
+    // pattern file a challenge was opened from.
+    const QString file =
+        m_context.dialogs.saveFileName(this, QStringLiteral("儲存檔案"), kAllFiles);
+    if (file.isEmpty()) return;
+    const BitmapWriteResult written = writeBitmapFile(grid->PicA()->renderedImage(), file);
+    if (!written.ok)
+        m_context.dialogs.message(this, QStringLiteral("The picture \"%1\" could not be saved: %2")
+                                            .arg(QDir::toNativeSeparators(file), written.error));
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    if (!m_mdiArea->currentSubWindow()) return;
+    // No child window offers anything to print: the dialog is all there is.
+    m_context.dialogs.printerDialog(this, QStringLiteral("列印"));
+}

@@ -1,0 +1,61 @@
+#include "shell/frmsplash.h"
+
+#include "forms/pictures.h"
+#include "forms/splashdef.h"
+#include "forms/twips.h"
+#include "shell/module1.h"
+#include "shell/version.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    const forms::FormDef &def = forms::splashDef();
+    m_built = forms::buildForm(def, this);
+    setFixedSize(twips::toPixels(def.clientWidth, def.clientHeight));
+
+    // The logo is drawn from the box's top-left corner and cut at its edges.
+    if (auto *box = control<QWidget>("picLogo")) {
+        auto *logo = new QLabel(box);
+        logo->setPixmap(QPixmap::fromImage(pictures::splashLogo()));
+        logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        logo->setGeometry(box->rect());
+        logo->setAccessibleName(box->accessibleName());
+    }
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(), size());
+        r.moveCenter(screen->geometry().center());
+        move(r.topLeft());
+    }
+    Form_Load();
+}
+
+void frmSplash::Form_Load()
+{
+    Module1::ApplyStringTable(this);
+    forms::setCaption(control<QLabel>("lblVersion"), QStringLiteral("Version ") + version::text());
+    forms::setCaption(control<QLabel>("lblProductName"), QStringLiteral("plimso"));
+    anchorAutoSizedLabels();
+}
+
+void frmSplash::anchorAutoSizedLabels()
+{
+    // A right-aligned label that sizes itself keeps its right edge, so a
+    // longer text grows leftwards instead of running off the frame.
+    for (const forms::ControlDef &def : forms::splashDef().controls) {
+        if (def.kind != forms::ControlKind::Label || !def.autoSize ||
+            !(def.alignment & Qt::AlignRight))
+            continue;
+        if (auto *l = m_built.get<QLabel>(forms::objectName(def)))
+            l->move(twips::toPixels(def.left + def.width) - l->width(), l->y());
+    }
+}
+
+void frmSplash::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+}

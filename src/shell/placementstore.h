@@ -1,0 +1,45 @@
+#pragma once
+// The frame's remembered placement in the per-user settings: left, top, outer
+// width and outer height in twips, under application "plimso", group "Settings".
+// Values are stored as text, the shortest decimal form of a single-precision
+// number ("1500", "1234.5"). A stored value that is absent, not a number, not
+// finite or too large to be a screen coordinate reads as that value's default.
+#include <QRectF>
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+class PlacementStore {
+public:
+    static constexpr float kDefaultLeft = 1000;
+    static constexpr float kDefaultTop = 1000;
+    static constexpr float kDefaultWidth = 6500;
+    static constexpr float kDefaultHeight = 6500;
+    // Beyond this many twips a value cannot be a window coordinate.
+    static constexpr float kLimit = 16777216; // 2^24: every whole number below is exact
+
+    // The user's settings (on Linux ~/.config/plimso/plimso.conf).
+    PlacementStore();
+    // An explicit settings file, for tests.
+    explicit PlacementStore(const QString &iniPath);
+    ~PlacementStore();
+
+    float left() const;
+    float top() const;
+    float width() const;
+    float height() const;
+    QRectF read() const { return QRectF(left(), top(), width(), height()); }
+
+    // Writes the four values in the order left, top, width, height.
+    void write(const QRectF &twips);
+
+    // Text form of a stored value and its reading; nothing when unusable.
+    static QString format(float value);
+    static bool parse(const QString &text, float &value);
+
+private:
+    float value(const char *key, float fallback) const;
+
+    std::unique_ptr<QSettings> m_settings;
+};

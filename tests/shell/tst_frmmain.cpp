@@ -1,0 +1,501 @@
+// The main frame: menus and toolbar from the definition with their texts,
+// View toggles, toolbar dispatch, placeholder, help and about messages, the
+// status bar, and the remembered placement.
+#include "forms/twips.h"
+#include "shell/frmmain.h"
+#include "support/fakedialogs.h"
+#include "support/testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+QSettings userSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("plimso"),
+                     QStringLiteral("plimso"));
+}
+
+QString stored(const char *key)
+{
+    return userSettings().value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
+}
+
+// A child window that refuses to close, as an editor with unsaved work might.
+class StubbornChild : public QWidget {
+protected:
+    void closeEvent(QCloseEvent *e) override { e->ignore(); }
+};
+
+} // namespace
+
+class TestFrmMain : public QObject {
+    Q_OBJECT
+private:
+    FakeDialogs m_dialogs;
+    AppContext m_context{m_dialogs, QString()};
+    std::unique_ptr<frmMain> m_frame;
+
+    frmMain &frame() { return *m_frame; }
+    QAction *menu(const char *name) { return frame().menuAction(QString::fromLatin1(name)); }
+
+private slots:
+    void init()
+    {
+        userSettings().clear();
+        m_dialogs.clear();
+        m_dialogs.onRequest = nullptr;
+        m_frame = std::make_unique<frmMain>(m_context);
+    }
+    void cleanup() { m_frame.reset(); }
+
+    // --- definition and text ---
+
+    void frameBasics()
+    {
+        QCOMPARE(frame().objectName(), QStringLiteral("frmMain"));
+        QCOMPARE(frame().windowTitle(), QStringLiteral("plimso"));
+        QVERIFY(!frame().isVisible()); // loaded hidden
+        QCOMPARE(frame().mdiArea()->objectName(), QStringLiteral("mdiArea"));
+        QCOMPARE(frame().centralWidget(), frame().mdiArea());
+        QCOMPARE(frame().mdiArea()->background().color(),
+                 QApplication::palette().color(QPalette::Dark));
+    }
+
+    void menuCaptionsAfterLoad_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("mnuFile") << "mnuFile"
+                                 << "檔案(&F)";
+        QTest::newRow("mnuFileNew") << "mnuFileNew"
+                                    << "新增(&N)";
+        QTest::newRow("mnuFileOpen") << "mnuFileOpen"
+                                     << "開啟(&O)...";
+        QTest::newRow("mnuFileClose") << "mnuFileClose"
+                                      << "關閉(&C)";
+        QTest::newRow("mnuFileSave") << "mnuFileSave"
+                                     << "儲存(&S)";
+        QTest::newRow("mnuFileProperties") << "mnuFileProperties"
+                                           << "屬性(&I)";
+        QTest::newRow("mnuFilePrint") << "mnuFilePrint"
+                                      << "列印(&P)...";
+        QTest::newRow("mnuFileExit") << "mnuFileExit"
+                                     << "結束(&X)";
+        QTest::newRow("mnuView") << "mnuView"
+                                 << "檢視(&V)";
+        QTest::newRow("mnuViewToolbar") << "mnuViewToolbar"
+                                        << "工具列(&T)";
+        QTest::newRow("mnuViewStatusBar") << "mnuViewStatusBar"
+                                          << "狀態列(&B)";
+        QTest::newRow("mnuViewOptions") << "mnuViewOptions"
+                                        << "選項(&O)...";
+        QTest::newRow("mnuHelp") << "mnuHelp"
+                                 << "說明(&H)";
+        QTest::newRow("mnuHelpContents") << "mnuHelpContents"
+                                         << "內容(&C)";
+        QTest::newRow("mnuHelpSearchForHelpOn") << "mnuHelpSearchForHelpOn"
+                                                << "搜尋說明主題(&S)...";
+        QTest::newRow("mnuHelpAbout") << "mnuHelpAbout"
+                                      << "關於(&A)";
+        for (const char *bar : {"mnuFileBar0", "mnuFileBar1", "mnuFileBar2", "mnuFileBar3",
+                                "mnuFileBar4", "mnuViewBar0", "mnuHelpBar0"})
+            QTest::newRow(bar) << bar << "";
+    }
+    void menuCaptionsAfterLoad()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QAction *a = frame().menuAction(name);
+        QVERIFY(a);
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->isSeparator(), caption.isEmpty());
+        QVERIFY(a->isEnabled());
+        QVERIFY(a->isVisible());
+    }
+
+    void menuOrder()
+    {
+        const QList<QAction *> titles = frame().menuBar()->actions();
+        QCOMPARE(titles.size(), 3);
+        QCOMPARE(titles[0]->objectName(), QStringLiteral("mnuFile"));
+        QCOMPARE(titles[1]->objectName(), QStringLiteral("mnuView"));
+        QCOMPARE(titles[2]->objectName(), QStringLiteral("mnuHelp"));
+        QStringList file;
+        for (QAction *a : titles[0]->menu()->actions())
+            file << a->objectName();
+        QCOMPARE(file,
+                 QStringList({"mnuFileNew", "mnuFileOpen", "mnuFileClose", "mnuFileBar0",
+                              "mnuFileSave", "mnuFileBar1", "mnuFileProperties", "mnuFileBar2",
+                              "mnuFilePrint", "mnuFileBar3", "mnuFileBar4", "mnuFileExit"}));
+    }
+
+    void fileMenuShowsBothAdjacentSeparators()
+    {
+        frame().show();
+        QMenu *file = menu("mnuFile")->menu();
+        QVERIFY(!file->separatorsCollapsible()); // some styles would merge the two
+        file->popup(frame().geometry().topLeft());
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        const QRect print = file->actionGeometry(menu("mnuFilePrint"));
+        const QRect bar3 = file->actionGeometry(menu("mnuFileBar3"));
+        const QRect bar4 = file->actionGeometry(menu("mnuFileBar4"));
+        const QRect exit = file->actionGeometry(menu("mnuFileExit"));
+        QVERIFY(bar3.height() > 0);
+        QVERIFY(bar4.height() > 0);
+        QVERIFY(print.bottom() < bar3.top());
+        QVERIFY(bar3.bottom() < bar4.top());
+        QVERIFY(bar4.bottom() < exit.top());
+        file->close();
+    }
+
+    void shortcutsAreBoundToTheirEntries()
+    {
+        QCOMPARE(menu("mnuFileNew")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(menu("mnuFileOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        frame().show();
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        QSignalSpy newSpy(menu("mnuFileNew"), &QAction::triggered);
+        QSignalSpy openSpy(menu("mnuFileOpen"), &QAction::triggered);
+        QTest::keyClick(&frame(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(newSpy.size(), 1);
+        QCOMPARE(openSpy.size(), 0);
+        QTest::keyClick(&frame(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(openSpy.size(), 1);
+    }
+
+    void toolbarButtonsAfterLoad()
+    {
+        const QStringList keys = {"開新檔案", "開啟舊檔", "儲存", "",    "列印",
+                                  "",         "線條樣式", "屬性", "繪圖"};
+        QToolBar *tb = frame().toolBar();
+        QCOMPARE(tb->objectName(), QStringLiteral("tbToolBar"));
+        const QList<QAction *> actions = tb->actions();
+        QCOMPARE(actions.size(), keys.size());
+        for (int i = 0; i < keys.size(); ++i) {
+            QAction *a = actions[i];
+            QCOMPARE(a->isSeparator(), keys[i].isEmpty());
+            if (keys[i].isEmpty()) continue;
+            QCOMPARE(a->data().toString(), keys[i]);
+            QCOMPARE(a->toolTip(), keys[i]); // the number became the text
+            QCOMPARE(a->icon().pixmap(16, 16).size(), QSize(16, 16));
+            QCOMPARE(tb->widgetForAction(a)->accessibleName(), keys[i]);
+            QCOMPARE(frame().toolButton(keys[i]), a);
+            QVERIFY(!frame().menuAction(a->objectName())); // not a menu entry
+        }
+    }
+
+    // --- View toggles ---
+
+    void viewStartsChecked()
+    {
+        frame().show();
+        QVERIFY(menu("mnuViewToolbar")->isChecked());
+        QVERIFY(menu("mnuViewStatusBar")->isChecked());
+        QVERIFY(frame().toolBar()->isVisible());
+        QVERIFY(frame().statusBarControl()->isVisible());
+    }
+
+    void viewToolbarTwice()
+    {
+        frame().show();
+        frame().mnuViewToolbar_Click();
+        QVERIFY(!frame().toolBar()->isVisible());
+        QVERIFY(!menu("mnuViewToolbar")->isChecked());
+        QVERIFY(frame().statusBarControl()->isVisible());
+        QVERIFY(menu("mnuViewStatusBar")->isChecked());
+        frame().mnuViewToolbar_Click();
+        QVERIFY(frame().toolBar()->isVisible());
+        QVERIFY(menu("mnuViewToolbar")->isChecked());
+    }
+
+    void viewStatusBarTwiceFromTheMenu()
+    {
+        // Through the entry itself, whose own check toggling must not cancel the handler's.
+        frame().show();
+        menu("mnuViewStatusBar")->trigger();
+        QVERIFY(!frame().statusBarControl()->isVisible());
+        QVERIFY(!menu("mnuViewStatusBar")->isChecked());
+        QVERIFY(frame().toolBar()->isVisible());
+        menu("mnuViewStatusBar")->trigger();
+        QVERIFY(frame().statusBarControl()->isVisible());
+        QVERIFY(menu("mnuViewStatusBar")->isChecked());
+    }
+
+    void checksFollowBarsHiddenOtherwise()
+    {
+        frame().show();
+        frame().toolBar()->hide();
+        QVERIFY(!menu("mnuViewToolbar")->isChecked());
+        frame().statusBarControl()->hide();
+        QVERIFY(!menu("mnuViewStatusBar")->isChecked());
+        frame().toolBar()->show();
+        QVERIFY(menu("mnuViewToolbar")->isChecked());
+        // Minimising hides nothing explicitly: the marks stay.
+        frame().showMinimized();
+        QVERIFY(menu("mnuViewToolbar")->isChecked());
+    }
+
+    // --- toolbar dispatch, placeholders, help and about ---
+
+    void toolbarDispatch_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("message"); // empty: no message
+        QTest::newRow("線條樣式") << "線條樣式"
+                                  << "新增 '線條樣式' 按鈕程式碼。";
+        QTest::newRow("屬性") << "屬性"
+                              << "新增 'mnuFileProperties_Click' 程式碼。";
+        QTest::newRow("繪圖") << "繪圖"
+                              << "新增 '繪圖' 按鈕程式碼。";
+        QTest::newRow("unknown key") << "Line Style"
+                                     << "";
+        QTest::newRow("empty key") << ""
+                                   << "";
+        QTest::newRow("key with a blank") << "繪圖 "
+                                          << "";
+    }
+    void toolbarDispatch()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, message);
+        frame().tbToolBar_ButtonClick(key);
+        if (message.isEmpty()) {
+            QVERIFY(m_dialogs.requests().isEmpty());
+            return;
+        }
+        QCOMPARE(m_dialogs.requests().size(), 1);
+        const auto &r = m_dialogs.last();
+        QCOMPARE(r.kind, FakeDialogs::Kind::Message);
+        QCOMPARE(r.text, message);
+        QCOMPARE(r.title, QStringLiteral("plimso"));
+        QCOMPARE(r.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(r.icon, Dialogs::Icon::None);
+    }
+
+    void clickingAToolbarButtonDispatchesItsKey()
+    {
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QWidget *button = frame().toolBar()->widgetForAction(frame().toolButton("繪圖"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("新增 '繪圖' 按鈕程式碼。"));
+    }
+
+    void toolbarDispatchSwallowsFailures()
+    {
+        m_dialogs.onRequest = [](const FakeDialogs::Request &) { throw std::runtime_error("x"); };
+        frame().tbToolBar_ButtonClick(QStringLiteral("線條樣式"));
+        frame().tbToolBar_ButtonClick(QStringLiteral("屬性"));
+        QCOMPARE(m_dialogs.requests().size(), 2);
+    }
+
+    void menuMessages_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("information");
+        QTest::newRow("options") << "mnuViewOptions"
+                                 << "新增 'mnuViewOptions_Click' 程式碼。" << false;
+        QTest::newRow("properties") << "mnuFileProperties"
+                                    << "新增 'mnuFileProperties_Click' 程式碼。" << false;
+        QTest::newRow("close") << "mnuFileClose"
+                               << "新增 'mnuFileClose_Click' 程式碼。" << false;
+        QTest::newRow("contents") << "mnuHelpContents"
+                                  << "無法顯示說明內容，無與此專案相關的說明。" << true;
+        QTest::newRow("search") << "mnuHelpSearchForHelpOn"
+                                << "無法顯示說明內容，沒有和此專案相關的說明。" << true;
+        QTest::newRow("about") << "mnuHelpAbout"
+                               << "版本 1.0.0" << false;
+    }
+    void menuMessages()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, text);
+        QFETCH(bool, information);
+        frame().menuAction(entry)->trigger();
+        QCOMPARE(m_dialogs.requests().size(), 1);
+        const auto &r = m_dialogs.last();
+        QCOMPARE(r.kind, FakeDialogs::Kind::Message);
+        QCOMPARE(r.text, text);
+        QCOMPARE(r.title, QStringLiteral("plimso"));
+        QCOMPARE(r.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(r.icon, information ? Dialogs::Icon::Information : Dialogs::Icon::None);
+    }
+
+    void closeLeavesChildWindowsOpen()
+    {
+        frame().show();
+        auto *child = frame().mdiArea()->addSubWindow(new QWidget);
+        child->show();
+        frame().mnuFileClose_Click();
+        QVERIFY(child->isVisible());
+    }
+
+    void missingHelpFileIsReported()
+    {
+        frame().setHelpFile(QStringLiteral("/nonexistent/plimso.hlp"));
+        frame().mnuHelpContents_Click();
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        QVERIFY(m_dialogs.last().text.contains(QStringLiteral("/nonexistent/plimso.hlp")));
+        QCOMPARE(m_dialogs.last().title, QStringLiteral("plimso"));
+    }
+
+    // --- status bar ---
+
+    void statusBarPanels()
+    {
+        QStatusBar *sb = frame().statusBarControl();
+        QCOMPARE(sb->objectName(), QStringLiteral("sbStatusBar"));
+        const QList<QLabel *> panels = sb->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(panels.size(), 3);
+        QCOMPARE(panels[0]->text(), QStringLiteral("狀態"));
+        QCOMPARE(panels[1]->text(),
+                 QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!panels[2]->text().isEmpty());
+        for (QLabel *p : panels) {
+            QCOMPARE(p->minimumWidth(), twips::toPixels(1440.0));
+            QCOMPARE(p->frameShadow(), QFrame::Sunken);
+        }
+        // However narrow the frame gets, no panel gets narrower than its minimum.
+        frame().show();
+        frame().resize(50, frame().height());
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        for (QLabel *p : panels)
+            QVERIFY2(p->width() >= twips::toPixels(1440.0), qPrintable(p->text()));
+    }
+
+    // --- placement ---
+
+    void firstRunPlacement() { QCOMPARE(frame().frameGeometry(), QRect(67, 67, 433, 433)); }
+
+    void restoresStoredPlacement()
+    {
+        m_frame.reset();
+        {
+            auto s = userSettings();
+            s.setValue("Settings/MainLeft", "1500");
+            s.setValue("Settings/MainTop", "3000");
+            s.setValue("Settings/MainWidth", "6000");
+            s.setValue("Settings/MainHeight", "nan"); // default for this one only
+        }
+        m_frame = std::make_unique<frmMain>(m_context);
+        QCOMPARE(frame().frameGeometry(), QRect(100, 200, 400, 433));
+    }
+
+    void offScreenPlacementIsMovedOntoTheScreen()
+    {
+        m_frame.reset();
+        userSettings().setValue("Settings/MainLeft", "-300000");
+        userSettings().setValue("Settings/MainTop", "900000");
+        m_frame = std::make_unique<frmMain>(m_context);
+        const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(avail.intersects(frame().frameGeometry()));
+        QCOMPARE(frame().frameGeometry().size(), QSize(433, 433));
+    }
+
+    void shownFrameKeepsTheRememberedOuterSize()
+    {
+        // Once the window system adds its frame, the outer size stays the stored one.
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QTRY_COMPARE(frame().frameGeometry(), QRect(67, 67, 433, 433));
+    }
+
+    void closeStoresThePlacement()
+    {
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        frame().move(100, 80);
+        frame().resize(450, 300);
+        const QRect outer = frame().frameGeometry();
+        QCOMPARE(outer.topLeft(), QPoint(100, 80));
+        QVERIFY(frame().close());
+        QCOMPARE(stored("MainLeft"), QStringLiteral("1500"));
+        QCOMPARE(stored("MainTop"), QStringLiteral("1200"));
+        QCOMPARE(stored("MainWidth"), PlacementText(outer.width()));
+        QCOMPARE(stored("MainHeight"), PlacementText(outer.height()));
+        // The next run opens where this one closed, at the same outer size.
+        m_frame = std::make_unique<frmMain>(m_context);
+        frame().show();
+        QTRY_COMPARE(frame().frameGeometry(), outer);
+    }
+
+    void minimisedCloseWritesNothing()
+    {
+        userSettings().setValue("Settings/MainLeft", "2000");
+        frame().show();
+        frame().move(300, 10);
+        frame().showMinimized();
+        QTRY_VERIFY(frame().isMinimized());
+        QVERIFY(frame().close());
+        QCOMPARE(stored("MainLeft"), QStringLiteral("2000"));
+        QVERIFY(!userSettings().contains("Settings/MainTop"));
+    }
+
+    void maximisedCloseWritesTheMaximisedBounds()
+    {
+        frame().show();
+        frame().showMaximized();
+        QTRY_VERIFY(frame().isMaximized());
+        const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+        QTRY_COMPARE(frame().frameGeometry(), avail);
+        const QRect bounds = frame().frameGeometry();
+        QVERIFY(frame().close());
+        QCOMPARE(stored("MainLeft"), PlacementText(bounds.x()));
+        QCOMPARE(stored("MainTop"), PlacementText(bounds.y()));
+        QCOMPARE(stored("MainWidth"), PlacementText(bounds.width()));
+        QCOMPARE(stored("MainHeight"), PlacementText(bounds.height()));
+        // The next run opens a normal frame with those bounds.
+        m_frame = std::make_unique<frmMain>(m_context);
+        frame().show();
+        QVERIFY(!frame().isMaximized());
+        QTRY_COMPARE(frame().frameGeometry(), bounds);
+    }
+
+    void exitClosesChildrenThenFrame()
+    {
+        frame().show();
+        QPointer<QMdiSubWindow> a = frame().mdiArea()->addSubWindow(new QWidget);
+        QPointer<QMdiSubWindow> b = frame().mdiArea()->addSubWindow(new QWidget);
+        a->show();
+        b->show();
+        frame().mnuFileExit_Click();
+        QVERIFY(!frame().isVisible());
+        QVERIFY(!a || !a->isVisible());
+        QVERIFY(!b || !b->isVisible());
+        QCOMPARE(stored("MainLeft"), QStringLiteral("1005")); // 67 pixels
+    }
+
+    void childRefusingToCloseKeepsTheFrameOpen()
+    {
+        frame().show();
+        frame().mdiArea()->addSubWindow(new StubbornChild)->show();
+        QVERIFY(!frame().close());
+        QVERIFY(frame().isVisible());
+        QVERIFY(!userSettings().contains("Settings/MainLeft"));
+    }
+
+private:
+    static QString PlacementText(int pixels) { return QString::number(pixels * 15); }
+};
+
+PLIMSO_TEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,86 @@
+// Small pure helpers of the shell: version text, fitting a placement onto the
+// screens, and when the status bar clock next has to wake.
+#include "shell/screenfit.h"
+#include "shell/statusclock.h"
+#include "shell/version.h"
+
+#include <QTest>
+
+class TestShellHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void versionText_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1.0.0") << 1 << 0 << 0 << "1.0.0";
+        QTest::newRow("two-digit revision, no padding") << 1 << 0 << 12 << "1.0.12";
+        QTest::newRow("all multi-digit") << 10 << 20 << 300 << "10.20.300";
+    }
+    void versionText()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, text);
+        QCOMPARE(version::text(major, minor, revision), text);
+    }
+
+    void programVersionIsOneZeroZero() { QCOMPARE(version::text(), QStringLiteral("1.0.0")); }
+
+    void fit_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("expected");
+        const QRect primary(0, 0, 1280, 1000);
+        const QRect right(1280, 0, 1024, 768);
+        QTest::newRow("on screen: unchanged")
+            << QRect(67, 67, 433, 433) << QList<QRect>{primary} << QRect(67, 67, 433, 433);
+        QTest::newRow("partly on screen: unchanged")
+            << QRect(-200, -100, 433, 433) << QList<QRect>{primary} << QRect(-200, -100, 433, 433);
+        QTest::newRow("on a removed monitor: moved to primary")
+            << QRect(1500, 100, 433, 433) << QList<QRect>{primary} << QRect(0, 0, 433, 433);
+        QTest::newRow("on the second monitor: unchanged")
+            << QRect(1500, 100, 433, 433) << QList<QRect>{primary, right}
+            << QRect(1500, 100, 433, 433);
+        QTest::newRow("far negative: moved")
+            << QRect(-5000, -5000, 433, 433) << QList<QRect>{primary} << QRect(0, 0, 433, 433);
+        QTest::newRow("larger than every screen: capped")
+            << QRect(10, 10, 100000, 90000) << QList<QRect>{primary} << QRect(10, 10, 1280, 1000);
+        QTest::newRow("no screens: unchanged")
+            << QRect(5000, 5000, 433, 433) << QList<QRect>{} << QRect(5000, 5000, 433, 433);
+    }
+    void fit()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, expected);
+        const QRect primary = screens.isEmpty() ? QRect() : screens.first();
+        QCOMPARE(screenfit::fit(frame, screens, primary), expected);
+    }
+
+    void nextClockChange_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<bool>("seconds");
+        QTest::addColumn<int>("expectedMs");
+        // Just past the boundary, so the new text is already current.
+        QTest::newRow("start of a minute") << QTime(10, 0, 0, 0) << false << 60020;
+        QTest::newRow("mid minute") << QTime(10, 0, 30, 500) << false << 29520;
+        QTest::newRow("last millisecond") << QTime(23, 59, 59, 999) << false << 21;
+        QTest::newRow("seconds shown") << QTime(10, 0, 30, 250) << true << 770;
+    }
+    void nextClockChange()
+    {
+        QFETCH(QTime, now);
+        QFETCH(bool, seconds);
+        QFETCH(int, expectedMs);
+        QCOMPARE(StatusClock::msUntilNextChange(now, seconds), expectedMs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShellHelpers)
+#include "tst_shellhelpers.moc"

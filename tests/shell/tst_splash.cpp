@@ -1,0 +1,118 @@
+// The splash window: built from its definition, its texts after loading, its
+// border, placement and logo, and that the user cannot close it.
+#include "forms/twips.h"
+#include "shell/frmsplash.h"
+#include "support/testenv.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+class TestSplash : public QObject {
+    Q_OBJECT
+private slots:
+    void captionsAfterLoad_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("lblCopyright") << "lblCopyright"
+                                      << "版權";
+        QTest::newRow("lblCompany, without its defined suffix") << "lblCompany"
+                                                                << "公司行號";
+        QTest::newRow("lblWarning") << "lblWarning"
+                                    << "警告";
+        QTest::newRow("lblVersion") << "lblVersion"
+                                    << "Version 1.0.0";
+        QTest::newRow("lblPlatform") << "lblPlatform"
+                                     << "平台";
+        QTest::newRow("lblCompanyProduct") << "lblCompanyProduct"
+                                           << "公司產品";
+        QTest::newRow("lblProductName") << "lblProductName"
+                                        << "plimso";
+        QTest::newRow("lblLicenseTo") << "lblLicenseTo"
+                                      << "授權給";
+    }
+    void captionsAfterLoad()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        frmSplash splash;
+        auto *label = splash.controls().get<QLabel>(name);
+        QVERIFY(label);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->accessibleName(), caption);
+        // Every label is drawn in the window's own font after loading.
+        QCOMPARE(label->font(), splash.font());
+    }
+
+    void windowSettings()
+    {
+        frmSplash splash;
+        QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
+        QVERIFY(splash.windowTitle().isEmpty());
+        QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(splash.windowType(), Qt::SplashScreen);
+        QCOMPARE(splash.size(), twips::toPixels(7455, 4710));
+        QVERIFY(!splash.isVisible()); // loaded, not yet shown
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(qAbs(splash.geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(splash.geometry().center().y() - screen.center().y()) <= 1);
+    }
+
+    void layoutFromTheDefinition()
+    {
+        frmSplash splash;
+        auto *frame = splash.control<QGroupBox>("fraMainFrame");
+        QVERIFY(frame);
+        QCOMPARE(frame->geometry(), QRect(3, -1, 492, 306));
+        QCOMPARE(splash.controls().controls.size(), size_t(10));
+        for (QObject *c : splash.controls().controls)
+            if (c != frame) QCOMPARE(c->parent(), frame);
+    }
+
+    void logoIsCutAtTheBoxEdges()
+    {
+        frmSplash splash;
+        auto *box = splash.control<QWidget>("picLogo");
+        QVERIFY(box);
+        QCOMPARE(box->size(), QSize(121, 159));
+        auto *logo = box->findChild<QLabel *>();
+        QVERIFY(logo);
+        QCOMPARE(logo->pixmap().size(), QSize(141, 166));
+        QCOMPARE(logo->geometry(), box->rect());
+        QVERIFY(logo->alignment().testFlag(Qt::AlignLeft));
+        QVERIFY(logo->alignment().testFlag(Qt::AlignTop));
+    }
+
+    void rightAlignedLabelsGrowLeftwards_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rightTwips");
+        QTest::newRow("lblVersion") << "lblVersion" << 6495 + 510;
+        QTest::newRow("lblPlatform") << "lblPlatform" << 6345 + 660;
+    }
+    void rightAlignedLabelsGrowLeftwards()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, rightTwips);
+        frmSplash splash;
+        auto *label = splash.controls().get<QLabel>(name);
+        QCOMPARE(label->x() + label->width(), twips::toPixels(double(rightTwips)));
+        QVERIFY(label->width() >= label->sizeHint().width());
+    }
+
+    void userCannotCloseIt()
+    {
+        frmSplash splash;
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QVERIFY(!splash.close());
+        QTest::keyClick(&splash, Qt::Key_Escape);
+        QTest::mouseClick(&splash, Qt::LeftButton);
+        QVERIFY(splash.isVisible());
+    }
+};
+
+PLIMSO_TEST_MAIN(TestSplash)
+#include "tst_splash.moc"

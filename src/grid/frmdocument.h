@@ -1,0 +1,30 @@
+#pragma once
+// The pattern editor: the user records a path on PicA; PicB repeats it on
+// every full redraw and shows the Test replay. Each instance owns its state.
+#include "grid/gridwindow.h"
+
+class frmDocument : public GridWindow {
+    Q_OBJECT
+public:
+    // Builds the window from its definition and runs its load handler.
+    explicit frmDocument(AppContext &ctx, QWidget *parent = nullptr);
+
+    QPushButton *CmdTest() const { return buttonA(); }
+
+    // The path on both surfaces when Bflag is 1, on PicA only otherwise.
+    void MyDraw(int tColor, int Bflag) override;
+
+    // Lines on the editor's surfaces are 2 pixels wide (defined: 1), so a
+    // path stays legible over the 16-pixel dots.
+    static constexpr int kLineWidth = 2;
+
+public slots:
+    void CmdTest_Click();
+    void b_imgGreen_Click(int index);
+
+protected:
+    void loadSettings() override;
+    int eraseColour() const override;
+    // A press on the window's own background, outside surfaces and buttons.
+    void mousePressEvent(QMouseEvent *event) override;
+};

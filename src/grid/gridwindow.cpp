@@ -1,0 +1,202 @@
+#include "grid/gridwindow.h"
+
+#include "forms/colours.h"
+#include "forms/formbuilder.h"
+#include "forms/imagecontrol.h"
+#include "forms/picturesurface.h"
+#include "forms/twips.h"
+#include "grid/gridlayout.h"
+#include "grid/pathdrawing.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include <utility>
+
+GridWindow::GridWindow(const forms::FormDef &def, const char *buttonAName, AppContext &ctx,
+                       GridState *sharedState, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_state(sharedState ? sharedState : &m_ownState)
+{
+    const forms::BuiltForm form = forms::buildForm(def, this);
+    m_picA = form.get<PictureSurface>(QStringLiteral("PicA"));
+    m_picB = form.get<PictureSurface>(QStringLiteral("PicB"));
+    m_imgRed = form.get<ImageControl>(QStringLiteral("imgRed"));
+    m_bImgRed = form.get<ImageControl>(QStringLiteral("B_imgRed"));
+    m_buttonA = form.get<QPushButton>(QString::fromUtf8(buttonAName));
+    m_cmdB = form.get<QPushButton>(QStringLiteral("CmdB"));
+    Q_ASSERT(m_picA && m_picB && m_imgRed && m_bImgRed && m_buttonA && m_cmdB);
+    for (int i = 0; i < kPathLength; ++i)
+        m_imgGreen[size_t(i)] = form.get<ImageControl>(QStringLiteral("imgGreen(%1)").arg(i));
+    for (int i = 0; i < kDotCount; ++i)
+        m_bImgGreen[size_t(i)] = form.get<ImageControl>(QStringLiteral("b_imgGreen(%1)").arg(i));
+
+    for (const forms::ControlDef &c : def.controls) {
+        const QRectF r(c.left, c.top, c.width, c.height);
+        const QString name = forms::objectName(c);
+        if (name == QLatin1String("PicA"))
+            m_controlTwips[size_t(GridControl::PicA)] = r;
+        else if (name == QLatin1String("PicB"))
+            m_controlTwips[size_t(GridControl::PicB)] = r;
+        else if (name == QLatin1String("CmdB"))
+            m_controlTwips[size_t(GridControl::CmdB)] = r;
+        else if (name == QString::fromUtf8(buttonAName))
+            m_controlTwips[size_t(GridControl::ButtonA)] = r;
+    }
+
+    for (int i = 0; i < kDotCount; ++i) {
+        ImageControl *dot = m_imgGreen[size_t(i)];
+        connect(dot, &ImageControl::clicked, this, &GridWindow::imgGreenClicked);
+        connect(dot, &ImageControl::doubleClicked, this, &GridWindow::imgGreenDoubleClicked);
+    }
+}
+
+GridWindow::~GridWindow() = default;
+
+ImageControl *GridWindow::imgGreen(int i) const
+{
+    return i >= 0 && i < kPathLength ? m_imgGreen[size_t(i)] : nullptr;
+}
+
+ImageControl *GridWindow::b_imgGreen(int i) const
+{
+    return i >= 0 && i < kDotCount ? m_bImgGreen[size_t(i)] : nullptr;
+}
+
+void GridWindow::Form_Load()
+{
+    for (int i = 0; i < kDotCount; ++i)
+        forms::setToolTip(m_imgGreen[size_t(i)], QStringLiteral("Click Me"));
+    m_imgGreen[kDotCount]->hide();
+    m_bImgRed->hide();
+    loadSettings();
+    m_loaded = true;
+    Form_Resize();
+}
+
+QSizeF GridWindow::innerSizeTwips() const
+{
+    if (m_subWindow && m_subWindow->isMinimized()) return QSizeF(0, 0);
+    return QSizeF(twips::fromPixels(width()), twips::fromPixels(height()));
+}
+
+void GridWindow::Form_Resize()
+{
+    const QSizeF inner = innerSizeTwips();
+    gridlayout::Form_Resize(*this, float(inner.width()), float(inner.height()), eraseColour(),
+                            [this](int tColor, int bFlag) { MyDraw(tColor, bFlag); });
+}
+
+void GridWindow::closeWindow()
+{
+    if (m_subWindow)
+        m_subWindow->close();
+    else
+        close();
+}
+
+QRectF GridWindow::dotRect(Side side, int index) const
+{
+    const ImageControl *dot = side == Side::A ? imgGreen(index) : b_imgGreen(index);
+    return dot ? dot->twipsGeometry() : QRectF();
+}
+
+void GridWindow::moveDot(Side side, int index, QPointF topLeft)
+{
+    if (ImageControl *dot = side == Side::A ? imgGreen(index) : b_imgGreen(index))
+        dot->moveTwips(topLeft);
+}
+
+void GridWindow::setDotPicture(Side side, int index, DotPicture picture)
+{
+    ImageControl *dot = side == Side::A ? imgGreen(index) : b_imgGreen(index);
+    if (!dot) return;
+    // The red picture comes from imgRed, the green one from the spare dot.
+    dot->setPicture(picture == DotPicture::Red ? m_imgRed->picture()
+                                               : m_imgGreen[kDotCount]->picture());
+}
+
+void GridWindow::drawLine(Side side, QPointF from, QPointF to, int consoleColour)
+{
+    (side == Side::A ? m_picA : m_picB)->drawLine(from, to, colours::console(consoleColour));
+}
+
+QRectF GridWindow::controlRect(GridControl c) const
+{
+    return m_controlTwips[size_t(c)];
+}
+
+void GridWindow::setControlRect(GridControl c, const QRectF &r)
+{
+    if (r.width() < 0 || r.height() < 0) return; // refused, as the toolkit refuses a negative size
+    m_controlTwips[size_t(c)] = r;
+    QWidget *w = nullptr;
+    switch (c) {
+    case GridControl::PicA:
+        w = m_picA;
+        break;
+    case GridControl::PicB:
+        w = m_picB;
+        break;
+    case GridControl::ButtonA:
+        w = m_buttonA;
+        break;
+    case GridControl::CmdB:
+        w = m_cmdB;
+        break;
+    }
+    w->setGeometry(twips::toPixels(r));
+}
+
+void GridWindow::setRedImageVisible(Side side, bool visible)
+{
+    (side == Side::A ? m_imgRed : m_bImgRed)->setVisible(visible);
+}
+
+void GridWindow::imgGreenClicked(int index)
+{
+    m_lastClickRecorded = imgGreen_Click(*m_state, *this, index);
+}
+
+void GridWindow::imgGreenDoubleClicked(int index)
+{
+    imgGreen_DblClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false));
+}
+
+void GridWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_loaded && !m_closed) Form_Resize();
+}
+
+void GridWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        Form_QueryUnload(*m_state);
+    }
+    event->accept(); // the window always closes
+}
+
+bool GridWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange) followSubWindow();
+    return QWidget::event(event);
+}
+
+void GridWindow::followSubWindow()
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (sub == m_subWindow) return;
+    if (m_subWindow) disconnect(m_subWindow, nullptr, this, nullptr);
+    m_subWindow = sub;
+    if (sub)
+        connect(sub, &QMdiSubWindow::windowStateChanged, this, &GridWindow::subWindowStateChanged);
+}
+
+void GridWindow::subWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState)
+{
+    // Minimising and restoring change the inner size as the layout sees it,
+    // though the hidden client widget may get no resize event of its own.
+    if ((oldState ^ newState).testFlag(Qt::WindowMinimized) && m_loaded && !m_closed) Form_Resize();
+}

@@ -1,0 +1,60 @@
+#include "grid/pathdrawing.h"
+
+#include "forms/colours.h"
+#include "pattern/replay.h"
+
+bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index)
+{
+    if (index < 0 || index >= kDotCount || state.dotCount < 0 || state.dotCount >= kPathLength)
+        return false; // the path has no room: leave the 64 entries, the dot and PicA alone
+    canvas.setDotPicture(Side::A, index, DotPicture::Red);
+    state.previous = state.current;
+    ++state.dotCount;
+    state.current = GridCanvas::centre(canvas.dotRect(Side::A, index));
+    if (state.dotCount == 1 || !state.previous) state.previous = state.current;
+    canvas.drawLine(Side::A, *state.current, *state.previous, colours::kRed);
+    state.dotPath[static_cast<size_t>(state.dotCount - 1)] = static_cast<std::int16_t>(index + 1);
+    return true;
+}
+
+void imgGreen_DblClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded)
+{
+    if (!firstPressRecorded || index < 0 || index >= kDotCount) return;
+    canvas.setDotPicture(Side::A, index, DotPicture::Green);
+    if (state.dotCount >= 1 && state.dotCount <= kPathLength)
+        state.dotPath[static_cast<size_t>(state.dotCount - 1)] = std::int16_t(0);
+}
+
+void MyDraw(GridKind kind, const GridState &state, GridCanvas &canvas, int tColor, int bFlag,
+            const Pattern &stored)
+{
+    const bool alsoB = kind == GridKind::Editor && bFlag == 1;
+    std::optional<QPointF> current;
+    for (int p = 0; p < kDotCount; ++p) { // position 63 is never drawn
+        const int n = valueOf(state.dotPath[static_cast<size_t>(p)]);
+        if (n < 1 || n > kDotCount) continue;
+        const int d = n - 1;
+        const QPointF centre = GridCanvas::centre(canvas.dotRect(Side::A, d));
+        const QPointF previous = current.value_or(centre); // the first dot: zero length
+        current = centre;
+        canvas.drawLine(Side::A, centre, previous, tColor);
+        canvas.setDotPicture(Side::A, d, DotPicture::Red);
+        if (alsoB) {
+            canvas.drawLine(Side::B, centre, previous, tColor);
+            canvas.setDotPicture(Side::B, d, DotPicture::Red);
+        }
+    }
+    if (kind == GridKind::Challenge && bFlag == 1) drawStoredPattern(stored, canvas, tColor);
+}
+
+void Form_Click(const GridState &state, GridCanvas &canvas)
+{
+    MyDraw(GridKind::Editor, state, canvas, colours::kRed, 1, Pattern{});
+}
+
+void Form_QueryUnload(GridState &state)
+{
+    state.dotCount = 0;
+    for (int p = 0; p < kDotCount; ++p)
+        state.dotPath[static_cast<size_t>(p)] = std::int16_t(0);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Putting a window into the frame's workspace as a child window.
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+// Wraps `client` in a child window of `area` whose client area keeps the size
+// `client` has now (its defined size), whatever frame and title bar the style
+// adds. The child window deletes itself, and `client` with it, when closed;
+// the area gets scroll bars when a child is larger than it. The child window
+// is not shown: the caller sets the caption and shows it.
+QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client);

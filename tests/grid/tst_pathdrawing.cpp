@@ -1,0 +1,280 @@
+// Recording clicks into a path and drawing it again, against a recording canvas.
+#include "grid/pathdrawing.h"
+#include "recordingcanvas.h"
+
+#include <QtTest>
+
+namespace {
+using Line = RecordingCanvas::Line;
+
+void clickAll(GridState &s, RecordingCanvas &c, std::initializer_list<int> indices)
+{
+    for (int i : indices)
+        QVERIFY(imgGreen_Click(s, c, i));
+}
+
+bool sameLine(const Line &l, Side side, QPointF from, QPointF to, int colour)
+{
+    return l.side == side && l.from == from && l.to == to && l.colour == colour;
+}
+
+QList<int> entries(const GridState &s)
+{
+    QList<int> out;
+    for (const PathEntry &e : s.dotPath)
+        out << (e ? int(*e) : -1); // -1: empty
+    return out;
+}
+} // namespace
+
+class TestPathDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void firstClick()
+    {
+        GridState s;
+        RecordingCanvas c;
+        QVERIFY(imgGreen_Click(s, c, 40));
+        QCOMPARE(s.dotCount, std::int16_t(1));
+        QCOMPARE(s.dotPath[0], PathEntry(41));
+        QVERIFY(!s.dotPath[1].has_value());
+        QCOMPARE(c.picturesA[40], DotPicture::Red);
+        QCOMPARE(c.lines.size(), size_t(1));
+        QVERIFY(sameLine(c.lines[0], Side::A, c.centreA(40), c.centreA(40), 4)); // zero length
+        QCOMPARE(*s.current, c.centreA(40));
+        QCOMPARE(*s.previous, c.centreA(40));
+    }
+
+    void segmentsJoinCentres()
+    {
+        GridState s;
+        RecordingCanvas c;
+        clickAll(s, c, {0, 1, 10});
+        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 11, -1}));
+        QCOMPARE(c.lines.size(), size_t(3));
+        QVERIFY(sameLine(c.lines[1], Side::A, c.centreA(1), c.centreA(0), 4));
+        QVERIFY(sameLine(c.lines[2], Side::A, c.centreA(10), c.centreA(1), 4));
+        QVERIFY(c.linesOn(Side::B).empty()); // a click draws on A only
+        QCOMPARE(c.redCount(Side::B), 0);
+    }
+
+    void centreInSinglePrecision()
+    {
+        RecordingCanvas c;
+        c.dotsA[5] = QRectF(240.1, 120.3, 240, 240);
+        GridState s;
+        imgGreen_Click(s, c, 5);
+        QCOMPARE(s.current->x(), double(240.1f + 120.0f));
+        QCOMPARE(s.current->y(), double(120.3f + 120.0f));
+    }
+
+    void repeatedDot()
+    {
+        GridState s;
+        RecordingCanvas c;
+        clickAll(s, c, {7, 7});
+        QCOMPARE(entries(s).mid(0, 2), (QList<int>{8, 8}));
+        QVERIFY(sameLine(c.lines[1], Side::A, c.centreA(7), c.centreA(7), 4));
+    }
+
+    void fullPathAndOneMore()
+    {
+        GridState s;
+        RecordingCanvas c;
+        for (int i = 0; i < kPathLength; ++i)
+            QVERIFY(imgGreen_Click(s, c, i % kDotCount));
+        QCOMPARE(s.dotCount, std::int16_t(64));
+        QCOMPARE(s.dotPath[63], PathEntry(1)); // the 64th click: dot 0 again
+        QVERIFY(sameLine(c.lines.back(), Side::A, c.centreA(0), c.centreA(62), 4));
+        const QList<int> before = entries(s);
+        const QPointF current = *s.current;
+
+        c.lines.clear();
+        c.picturesA[30] = DotPicture::Green;
+        QVERIFY(!imgGreen_Click(s, c, 30));
+        QCOMPARE(s.dotCount, std::int16_t(64));
+        QCOMPARE(entries(s), before);
+        QVERIFY(c.lines.empty());
+        QCOMPARE(c.picturesA[30], DotPicture::Green);
+        QCOMPARE(*s.current, current);
+
+        // A double-click on top of the ignored click changes nothing either.
+        imgGreen_DblClick(s, c, 30, false);
+        QCOMPARE(entries(s), before);
+        QCOMPARE(c.picturesA[30], DotPicture::Green);
+
+        // MyDraw never draws position 63; a close never clears it.
+        MyDraw(GridKind::Editor, s, c, 4, 0, Pattern{});
+        QCOMPARE(c.lines.size(), size_t(63));
+        QVERIFY(sameLine(c.lines.back(), Side::A, c.centreA(62), c.centreA(61), 4));
+        Form_QueryUnload(s);
+        QCOMPARE(s.dotPath[63], PathEntry(1));
+    }
+
+    void indexOutsideGridIgnored_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("spare dot") << 63;
+        QTest::newRow("negative") << -1;
+        QTest::newRow("far") << 4000;
+    }
+    void indexOutsideGridIgnored()
+    {
+        QFETCH(int, index);
+        GridState s;
+        RecordingCanvas c;
+        QVERIFY(!imgGreen_Click(s, c, index));
+        QCOMPARE(s.dotCount, std::int16_t(0));
+        QVERIFY(c.lines.empty());
+        QVERIFY(c.log.isEmpty());
+    }
+
+    void doubleClick()
+    {
+        GridState s;
+        RecordingCanvas c;
+        clickAll(s, c, {0, 1});
+        QVERIFY(imgGreen_Click(s, c, 2)); // the first press of the double-click
+        imgGreen_DblClick(s, c, 2, true);
+        QCOMPARE(c.picturesA[2], DotPicture::Green);
+        QCOMPARE(s.dotCount, std::int16_t(3));
+        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 0, -1}));
+        // The next click goes on after the cleared entry.
+        clickAll(s, c, {11});
+        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 0, 12}));
+        // The redraw skips the cleared entry and joins its neighbours.
+        c.lines.clear();
+        MyDraw(GridKind::Editor, s, c, 4, 0, Pattern{});
+        QCOMPARE(c.lines.size(), size_t(3));
+        QVERIFY(sameLine(c.lines[2], Side::A, c.centreA(11), c.centreA(1), 4));
+    }
+
+    void myDrawOnFreshWindow()
+    {
+        GridState s;
+        RecordingCanvas c;
+        MyDraw(GridKind::Editor, s, c, 4, 1, Pattern{});
+        QVERIFY(c.log.isEmpty());
+        Pattern stored{};
+        stored[0] = 3;
+        stored[1] = 12;
+        MyDraw(GridKind::Challenge, s, c, 4, 1, stored);
+        QVERIFY(c.linesOn(Side::A).empty());
+        QCOMPARE(c.redCount(Side::A), 0);
+        // The stored pattern goes on B through A's centres.
+        QCOMPARE(c.linesOn(Side::B).size(), size_t(2));
+        QVERIFY(sameLine(c.linesOn(Side::B)[1], Side::B, c.centreA(11), c.centreA(2), 4));
+        QCOMPARE(c.picturesB[2], DotPicture::Red);
+        QCOMPARE(c.picturesB[11], DotPicture::Red);
+    }
+
+    void myDrawJoinsAcrossGaps()
+    {
+        GridState s;
+        s.dotPath[0] = 5;
+        s.dotPath[1] = 0;
+        s.dotPath[3] = 7; // 2 stays empty
+        RecordingCanvas c;
+        MyDraw(GridKind::Editor, s, c, 15, 0, Pattern{});
+        QCOMPARE(c.lines.size(), size_t(2));
+        QVERIFY(sameLine(c.lines[0], Side::A, c.centreA(4), c.centreA(4), 15));
+        QVERIFY(sameLine(c.lines[1], Side::A, c.centreA(6), c.centreA(4), 15));
+        // Dots turn red even when the path is painted in a background colour.
+        QCOMPARE(c.picturesA[4], DotPicture::Red);
+        QCOMPARE(c.picturesA[6], DotPicture::Red);
+    }
+
+    void myDrawSkipsEntriesNamingNoDot()
+    {
+        GridState s;
+        s.dotPath[0] = 64;
+        s.dotPath[1] = -3;
+        s.dotPath[2] = 2;
+        RecordingCanvas c;
+        MyDraw(GridKind::Editor, s, c, 4, 1, Pattern{});
+        QCOMPARE(c.linesOn(Side::A).size(), size_t(1));
+    }
+
+    void myDrawSides_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("bFlag");
+        QTest::addColumn<int>("linesOnB");
+        QTest::addColumn<int>("redOnB");
+        // Path 1, 2, 3 (indices 0..2); stored pattern 60, 61 (indices 59, 60).
+        QTest::newRow("editor, A only") << int(GridKind::Editor) << 0 << 0 << 0;
+        QTest::newRow("editor, other flag") << int(GridKind::Editor) << 2 << 0 << 0;
+        QTest::newRow("editor, both") << int(GridKind::Editor) << 1 << 3 << 3;
+        QTest::newRow("challenge, A only") << int(GridKind::Challenge) << 0 << 0 << 0;
+        QTest::newRow("challenge, stored on B") << int(GridKind::Challenge) << 1 << 2 << 2;
+    }
+    void myDrawSides()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, bFlag);
+        QFETCH(int, linesOnB);
+        QFETCH(int, redOnB);
+        GridState s;
+        s.dotPath[0] = 1;
+        s.dotPath[1] = 2;
+        s.dotPath[2] = 3;
+        Pattern stored{};
+        stored[0] = 60;
+        stored[1] = 61;
+        RecordingCanvas c;
+        MyDraw(GridKind(kind), s, c, 14, bFlag, stored);
+        QCOMPARE(c.linesOn(Side::A).size(), size_t(3));
+        QCOMPARE(int(c.linesOn(Side::B).size()), linesOnB);
+        QCOMPARE(c.redCount(Side::B), redOnB);
+        for (const Line &l : c.lines)
+            QCOMPARE(l.colour, 14);
+        if (GridKind(kind) == GridKind::Editor && bFlag == 1) {
+            // Same coordinates on B, taken from the left grid.
+            for (size_t i = 0; i < 3; ++i) {
+                QCOMPARE(c.linesOn(Side::B)[i].from, c.linesOn(Side::A)[i].from);
+                QCOMPARE(c.linesOn(Side::B)[i].to, c.linesOn(Side::A)[i].to);
+            }
+        }
+        if (GridKind(kind) == GridKind::Challenge && bFlag == 1) {
+            // After the user's path, not interleaved with it.
+            QCOMPARE(c.lines.back().side, Side::B);
+            QVERIFY(sameLine(c.lines.back(), Side::B, c.centreA(60), c.centreA(59), 14));
+        }
+    }
+
+    void backgroundClick()
+    {
+        GridState s;
+        RecordingCanvas c;
+        clickAll(s, c, {3, 4});
+        c.lines.clear();
+        Form_Click(s, c);
+        QCOMPARE(c.linesOn(Side::A).size(), size_t(2));
+        QCOMPARE(c.linesOn(Side::B).size(), size_t(2));
+        QCOMPARE(c.lines.back().colour, 4);
+        QCOMPARE(c.picturesB[3], DotPicture::Red);
+        QCOMPARE(c.picturesB[4], DotPicture::Red);
+    }
+
+    void closeResetsPositionsUpTo62()
+    {
+        GridState s;
+        RecordingCanvas c;
+        clickAll(s, c, {8, 9});
+        s.dotPath[63] = 17;
+        const QPointF current = *s.current;
+        Form_QueryUnload(s);
+        QCOMPARE(s.dotCount, std::int16_t(0));
+        for (int p = 0; p < kDotCount; ++p)
+            QCOMPARE(s.dotPath[size_t(p)], PathEntry(0)); // 0, no longer empty
+        QCOMPARE(s.dotPath[63], PathEntry(17));
+        QCOMPARE(*s.current, current); // LinePt is left alone
+        // The next first click starts a fresh path at its own centre.
+        clickAll(s, c, {20});
+        QCOMPARE(*s.previous, c.centreA(20));
+        QCOMPARE(s.dotPath[0], PathEntry(21));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPathDrawing)
+#include "tst_pathdrawing.moc"

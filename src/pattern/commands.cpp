@@ -1,0 +1,58 @@
+#include "pattern/commands.h"
+
+#include "forms/dialogs.h"
+#include "pattern/patternfile.h"
+#include "pattern/replay.h"
+#include "pattern/summit.h"
+
+#include <QDir>
+
+QString runTest(Dialogs &dialogs, QWidget *parent, const QString &programFolder,
+                const DotPath &path, GridCanvas &canvas)
+{
+    const QString name = dialogs.prompt(parent, QStringLiteral("Please Input a Filename :"),
+                                        QStringLiteral("INPUT"), QStringLiteral("Default.txt"));
+    if (name.isEmpty()) return QString();
+    if (!isPlainFileName(name)) {
+        dialogs.message(parent,
+                        QStringLiteral("\"%1\" is not a plain file name. Please give a name "
+                                       "without folders, such as Default.txt.")
+                            .arg(name));
+        return QString();
+    }
+    const QString file = patternFilePath(programFolder, name);
+    const WriteResult written = writePatternFile(file, path);
+    if (!written.ok) {
+        dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2")
+                                    .arg(QDir::toNativeSeparators(file), written.error));
+        return QString();
+    }
+    replayPath(path, canvas);
+    return file;
+}
+
+QString dotPositionText(const QRectF &dot)
+{
+    // Positions are single-precision twips, shown as the control reports them.
+    return QStringLiteral("%1 %2").arg(QString::number(float(dot.left()), 'g', 7),
+                                       QString::number(float(dot.top()), 'g', 7));
+}
+
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
+                        const Pattern &stored, const std::function<void()> &erase)
+{
+    if (summitCheck(state.dotPath, stored)) {
+        dialogs.message(parent, QStringLiteral("You are good"));
+        return SummitOutcome::Close;
+    }
+    if (dialogs.message(parent, QStringLiteral("Sorry ! Please Try It Again"), QString(),
+                        Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return SummitOutcome::Close;
+    state.dotCount = 0;
+    erase();
+    for (int i = 0; i < kDotCount; ++i)
+        canvas.setDotPicture(Side::A, i, DotPicture::Green);
+    for (int i = 0; i < kDotCount; ++i)
+        state.dotPath[size_t(i)] = std::int16_t{0};
+    return SummitOutcome::TryAgain;
+}

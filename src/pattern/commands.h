@@ -1,0 +1,34 @@
+#pragma once
+// The grid windows' buttons as plain procedures: what the editor's Test and
+// the challenge's Summit ask, write, check and draw. The windows only call
+// these with their state, their canvas and the program's dialogs.
+#include "grid/gridcanvas.h"
+#include "grid/gridstate.h"
+#include "pattern/pattern.h"
+
+#include <QString>
+#include <functional>
+
+class Dialogs;
+class QWidget;
+
+// Test: prompts "Please Input a Filename :" (title "INPUT", default
+// "Default.txt"); an empty answer ends it. A name that is not a plain file
+// name, or a file that cannot be written, is reported and nothing is drawn.
+// Otherwise the path is written to folder + "/" + name and replayed on B.
+// Returns the path written, or an empty string when nothing was written.
+QString runTest(Dialogs &dialogs, QWidget *parent, const QString &programFolder,
+                const DotPath &path, GridCanvas &canvas);
+
+// The text a click on a replay dot shows: its Left, a space, its Top (twips).
+QString dotPositionText(const QRectF &dot);
+
+enum class SummitOutcome { Close, TryAgain };
+
+// Summit: checks the attempt against the stored pattern and answers "You are
+// good" (then the window is to close) or "Sorry ! Please Try It Again" with
+// Yes (try again) and No (close). On Yes the attempt is reset: DotCount 0,
+// its lines drawn again through `erase` (the window's MyDraw in its surface
+// colour, A only), every input dot green, positions 0..62 cleared.
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
+                        const Pattern &stored, const std::function<void()> &erase);

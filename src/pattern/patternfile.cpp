@@ -1,0 +1,179 @@
+#include "pattern/patternfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+ReadResult refused(int line, const QString &reason)
+{
+    ReadResult r;
+    r.errorLine = line;
+    r.error = reason;
+    return r;
+}
+
+QByteArray trimBlanks(const QByteArray &field)
+{
+    qsizetype from = 0;
+    qsizetype to = field.size();
+    while (from < to && isBlank(field.at(from)))
+        ++from;
+    while (to > from && isBlank(field.at(to - 1)))
+        --to;
+    return field.mid(from, to - from);
+}
+
+// Bytes that no text file of numbers holds. Printable characters are left to
+// the field check, which can then quote the offending text safely.
+std::optional<QString> badByte(const QByteArray &line)
+{
+    for (const char c : line) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == 0) return QStringLiteral("the line holds a NUL byte");
+        if ((b < 0x20 && c != '\t') || b >= 0x7f)
+            return QStringLiteral("the line holds a byte that is not text (0x%1)")
+                .arg(b, 2, 16, QLatin1Char('0'));
+    }
+    return std::nullopt;
+}
+
+QString quoted(const QByteArray &field)
+{
+    constexpr int kShown = 20;
+    const QString text = QString::fromLatin1(field.left(kShown));
+    return QLatin1Char('"') + text + (field.size() > kShown ? QStringLiteral("...\"") : "\"");
+}
+
+// One field: its value 0..63, or the reason it is refused.
+struct Field {
+    std::int16_t value = 0;
+    QString error;
+};
+
+Field readField(const QByteArray &raw)
+{
+    const QByteArray field = trimBlanks(raw);
+    if (field.isEmpty()) return {};
+    if (!std::all_of(field.begin(), field.end(), isDigit)) {
+        if (field.startsWith('+') || field.startsWith('-'))
+            return {0, quoted(field) + QStringLiteral(" has a sign; dot numbers are unsigned")};
+        return {0, quoted(field) + QStringLiteral(" is not a whole number")};
+    }
+    int value = 0;
+    for (const char c : field)
+        value = std::min(value * 10 + (c - '0'), kMaxDotNumber + 1); // capped: no overflow
+    if (value > kMaxDotNumber)
+        return {0, quoted(field) + QStringLiteral(" is not a dot number from 0 to 63")};
+    return {static_cast<std::int16_t>(value), {}};
+}
+
+const QString kTooMany = QStringLiteral("the file holds more than 64 values");
+
+} // namespace
+
+QByteArray formatPattern(const DotPath &path)
+{
+    QByteArray out;
+    out.reserve(4 * kPathLength);
+    for (const PathEntry &entry : path) {
+        if (entry) out += QByteArray::number(*entry);
+        out += "\r\n";
+    }
+    return out;
+}
+
+WriteResult writePatternFile(const QString &filePath, const DotPath &path)
+{
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
+    const QByteArray bytes = formatPattern(path);
+    // commit() alone may report success after a failed final flush, leaving a
+    // truncated file in place: check the write and the flush ourselves.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit()) return {false, file.errorString()};
+    return {true, {}};
+}
+
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(u'\0'));
+}
+
+QString patternFilePath(const QString &programFolder, const QString &name)
+{
+    return programFolder + QLatin1Char('/') + name;
+}
+
+QString ReadResult::message() const
+{
+    if (errorLine > 0) return QStringLiteral("line %1: %2").arg(errorLine).arg(error);
+    return error;
+}
+
+ReadResult parsePattern(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return refused(0, QStringLiteral("the file is empty: it holds no pattern"));
+    ReadResult result;
+    int lineNumber = 0;
+    qsizetype pos = 0;
+    // A line end closes its line; only bytes after it open another one, so a
+    // final CR LF does not add a field.
+    while (pos < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', pos);
+        if (end < 0) end = bytes.size();
+        QByteArray line = bytes.mid(pos, end - pos);
+        pos = end + 1;
+        ++lineNumber;
+        if (line.endsWith('\r')) line.chop(1);
+        if (const auto reason = badByte(line)) return refused(lineNumber, *reason);
+        if (result.values.size() == kPatternValues) {
+            if (trimBlanks(line).isEmpty()) continue; // trailing empty lines are harmless
+            return refused(lineNumber, kTooMany);
+        }
+        for (const QByteArray &raw : line.split(',')) {
+            if (result.values.size() == kPatternValues) return refused(lineNumber, kTooMany);
+            const Field field = readField(raw);
+            if (!field.error.isEmpty()) return refused(lineNumber, field.error);
+            result.values.push_back(field.value);
+        }
+    }
+    result.ok = true;
+    return result;
+}
+
+ReadResult readPatternFile(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) return refused(0, file.errorString());
+    // One byte more than allowed tells a too large file from one just at the limit.
+    const QByteArray bytes = file.read(kMaxPatternFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) return refused(0, file.errorString());
+    if (bytes.size() > kMaxPatternFileBytes)
+        return refused(0, QStringLiteral("the file is too large to be a pattern file"));
+    return parsePattern(bytes);
+}
+
+void mergeInto(Pattern &loaded, const std::vector<std::int16_t> &values)
+{
+    const size_t n = std::min(values.size(), loaded.size());
+    std::copy_n(values.begin(), n, loaded.begin());
+}

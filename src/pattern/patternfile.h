@@ -1,0 +1,73 @@
+#pragma once
+// The pattern file: what the editor's Test writes and File > Open reads back.
+//
+// Format as written: 64 lines, one for each path entry in order; a line holds
+// the entry's dot number in decimal (no sign, blanks or leading zeros), "0" for
+// an entry cleared to 0, and nothing for an empty entry. Every line, the last
+// included, ends in CR LF. So a file is 128 bytes (all empty) to 256 bytes.
+#include "grid/gridstate.h"
+#include "pattern/pattern.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+inline constexpr int kPatternValues = 64;                 // the most values a file may hold
+inline constexpr int kMaxDotNumber = 63;                  // values are dot numbers 0..63
+inline constexpr qint64 kMaxPatternFileBytes = 64 * 1024; // larger files are refused unread
+
+// The 64 lines of `path` in the format above. Entries are written as they
+// stand; a path only ever holds 0..63.
+QByteArray formatPattern(const DotPath &path);
+
+struct WriteResult {
+    bool ok = false;
+    QString error; // the system's reason when !ok, to show next to the file name
+};
+
+// Writes formatPattern(path) to `filePath`, replacing a file of that name.
+// All or nothing: the bytes go to a temporary file beside the target that is
+// renamed over it only once every byte is written and flushed. On any failure
+// the temporary is removed and an existing file keeps its previous content.
+WriteResult writePatternFile(const QString &filePath, const DotPath &path);
+
+// Whether the answer to the Test prompt names a file directly in the program's
+// folder: false for the empty name, "." and "..", and names holding "/", "\\"
+// or a NUL character (which would name another folder or be cut short).
+bool isPlainFileName(const QString &name);
+
+// Where Test writes: folder + "/" + name, the name exactly as typed (no
+// extension added, nothing trimmed).
+QString patternFilePath(const QString &programFolder, const QString &name);
+
+// Reading rules. Values are fields separated by commas or line ends (LF or
+// CR LF); a field is a whole decimal number 0..63 (leading zeros allowed),
+// optionally with spaces or tabs around it, and an empty field (e.g. an empty
+// line) reads as 0. The line end after the last line does not start another
+// field, and a last line may lack its line end. Empty lines after the 64th
+// value are ignored.
+//
+// Refused, with nothing read: an empty file (it holds no pattern), a field that
+// is not a whole number 0..63 (signs, decimals, exponents, hex, other text),
+// more than 64 values, NUL or any other byte that is not a digit, blank, comma
+// or line end (a CR counts only right before a LF or as the last byte; a
+// byte-order mark is refused too), a file larger than kMaxPatternFileBytes,
+// and a file that cannot be read.
+struct ReadResult {
+    bool ok = false;
+    std::vector<std::int16_t> values; // 1..64 values, each 0..63, when ok
+    int errorLine = 0;                // 1-based line of the first fault; 0 for the file as a whole
+    QString error;                    // the reason when !ok
+
+    // "line N: reason", or the reason alone when no line is at fault.
+    QString message() const;
+};
+
+ReadResult parsePattern(const QByteArray &bytes);
+ReadResult readPatternFile(const QString &filePath);
+
+// Stores values into loaded[0..n-1]; the later entries keep what they held
+// (a short file changes only the start of the stored pattern). Values beyond
+// the 64th are ignored.
+void mergeInto(Pattern &loaded, const std::vector<std::int16_t> &values);

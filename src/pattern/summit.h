@@ -1,0 +1,40 @@
+#pragma once
+// The challenge's Summit check: does an attempt retrace the stored pattern?
+//
+// Segments are coded as 100 * a + b for the ordered pair of dot numbers (a, b),
+// in 16-bit arithmetic. With m the attempt's length (its leading non-zero
+// entries, 0..64), the attempt's m - 1 segments are compared with the first
+// m - 1 segments of the stored pattern, pairs (i, i + 1) for i = 0..m - 2:
+// every attempt segment must equal one of them read forwards or backwards.
+// Hence direction and order do not matter, a stored segment may be used again,
+// a shorter attempt is judged against the start of the pattern only, a single
+// dot always succeeds, and a 0 inside the stored pattern breaks it (a pair with
+// a 0 never equals a segment between two dots).
+//
+// An attempt with no dot fails. Long attempts (up to all 64 entries, 63
+// segments) follow the same rule. Any int16 values are safe: codes are
+// computed in int and wrapped to 16 bits as 16-bit arithmetic would wrap them.
+#include "grid/gridstate.h"
+#include "pattern/pattern.h"
+
+#include <array>
+#include <cstdint>
+
+// The 16-bit segment code of (a, b).
+std::int16_t segmentCode(int a, int b);
+
+// Number of leading non-zero entries of the attempt (empty counts as 0).
+int attemptLength(const DotPath &attempt);
+
+// The three code tables of one check, index 0..segments - 1.
+struct SummitTables {
+    static constexpr int kSize = kPathLength - 1;
+    int segments = 0;
+    std::array<std::int16_t, kSize> attemptCode{};   // (attempt[i], attempt[i+1])
+    std::array<std::int16_t, kSize> storedFwdCode{}; // (stored[i], stored[i+1])
+    std::array<std::int16_t, kSize> storedRevCode{}; // (stored[i+1], stored[i])
+};
+SummitTables buildSummitTables(const DotPath &attempt, const Pattern &stored);
+
+// True when the attempt succeeds ("You are good").
+bool summitCheck(const DotPath &attempt, const Pattern &stored);

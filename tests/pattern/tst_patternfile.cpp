@@ -1,0 +1,377 @@
+// The pattern file format: bytes written, reading rules, merging, file names.
+#include "paths.h"
+#include "pattern/patternfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray repeated(const QByteArray &line, int times)
+{
+    QByteArray out;
+    for (int i = 0; i < times; ++i)
+        out += line;
+    return out;
+}
+
+QByteArray crlf(int times)
+{
+    return repeated("\r\n", times);
+}
+
+// A full file of 64 values "1".."64 % 63 + 1" with the given line end.
+QByteArray fullFile(const QByteArray &lineEnd)
+{
+    QByteArray out;
+    for (int i = 0; i < 64; ++i)
+        out += QByteArray::number(i % 63 + 1) + lineEnd;
+    return out;
+}
+
+Values fullValues()
+{
+    Values v;
+    for (int i = 0; i < 64; ++i)
+        v.push_back(static_cast<std::int16_t>(i % 63 + 1));
+    return v;
+}
+
+} // namespace
+
+class TestPatternFile : public QObject {
+    Q_OBJECT
+private slots:
+    void format_data();
+    void format();
+
+    void accepted_data();
+    void accepted();
+    void rejected_data();
+    void rejected();
+    void rejectedFileLeavesPatternUntouched_data() { rejected_data(); }
+    void rejectedFileLeavesPatternUntouched();
+
+    void roundTrip_data();
+    void roundTrip();
+    void mergeKeepsLaterEntries();
+    void mergeOfFullFileReplacesAll();
+
+    void readMissingFile();
+    void readDirectory();
+    void readSizeLimit();
+    void messageNamesLine();
+
+    void plainFileName_data();
+    void plainFileName();
+    void filePath_data();
+    void filePath();
+};
+
+void TestPatternFile::format_data()
+{
+    QTest::addColumn<DotPath>("path");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("size");
+
+    QTest::newRow("1,10,19 then empty")
+        << pathOf({1, 10, 19}) << QByteArray("1\r\n10\r\n19\r\n") + crlf(61) << 133;
+    QTest::newRow("all empty") << DotPath{} << crlf(64) << 128;
+    QTest::newRow("entry cleared to 0")
+        << pathOf({5, 0, 7}) << QByteArray("5\r\n0\r\n7\r\n") + crlf(61) << 131;
+    QTest::newRow("empty between values")
+        << pathOf({5, -1, 7}) << QByteArray("5\r\n\r\n7\r\n") + crlf(61) << 130;
+    DotPath lastOnly{};
+    lastOnly[63] = std::int16_t(63);
+    QTest::newRow("last entry only") << lastOnly << crlf(63) + "63\r\n" << 130;
+    DotPath full{};
+    full.fill(std::int16_t(63));
+    QTest::newRow("all two-digit") << full << repeated("63\r\n", 64) << 256;
+}
+
+void TestPatternFile::format()
+{
+    QFETCH(DotPath, path);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, size);
+    const QByteArray out = formatPattern(path);
+    QCOMPARE(out, bytes);
+    QCOMPARE(out.size(), size);
+}
+
+void TestPatternFile::accepted_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Values>("values");
+
+    QTest::newRow("written by Test")
+        << QByteArray("1\r\n10\r\n19\r\n") + crlf(61) << paddedTo64({1, 10, 19});
+    QTest::newRow("all empty lines") << crlf(64) << paddedTo64({});
+    QTest::newRow("64 values CR LF") << fullFile("\r\n") << fullValues();
+    QTest::newRow("64 values LF only") << fullFile("\n") << fullValues();
+    QTest::newRow("LF only, short") << QByteArray("5\n6\n7\n") << Values{5, 6, 7};
+    QTest::newRow("mixed line ends") << QByteArray("5\r\n6\n7\r\n") << Values{5, 6, 7};
+    QTest::newRow("blanks around") << QByteArray(" 5\r\n\t6 \r\n 7\t\r\n") << Values{5, 6, 7};
+    QTest::newRow("blank line reads 0") << QByteArray("5\r\n   \r\n7\r\n") << Values{5, 0, 7};
+    QTest::newRow("last line unended") << QByteArray("1\r\n2") << Values{1, 2};
+    QTest::newRow("unended last line CR") << QByteArray("1\r\n2\r") << Values{1, 2};
+    QTest::newRow("single value") << QByteArray("42") << Values{42};
+    QTest::newRow("single zero") << QByteArray("0\r\n") << Values{0};
+    QTest::newRow("single empty line") << QByteArray("\r\n") << Values{0};
+    QTest::newRow("empty line after values") << QByteArray("1\r\n\r\n") << Values{1, 0};
+    QTest::newRow("commas") << QByteArray("1,2,3\r\n") << Values{1, 2, 3};
+    QTest::newRow("empty field between commas") << QByteArray("1,,3") << Values{1, 0, 3};
+    QTest::newRow("trailing comma") << QByteArray("1,\r\n") << Values{1, 0};
+    QTest::newRow("blanks around commas") << QByteArray("1 , 2\t,3") << Values{1, 2, 3};
+    QTest::newRow("leading zeros") << QByteArray("007\r\n063\r\n") << Values{7, 63};
+    QTest::newRow("bounds") << QByteArray("0\r\n63\r\n") << Values{0, 63};
+    QTest::newRow("empty lines after 64th") << fullFile("\r\n") + crlf(5) + " \t\r\n\n"
+                                            << fullValues();
+    QTest::newRow("64 values on one line") << repeated("9,", 63) + "9\r\n"
+                                           << Values(64, std::int16_t(9));
+}
+
+void TestPatternFile::accepted()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Values, values);
+    const ReadResult r = parsePattern(bytes);
+    QVERIFY2(r.ok, qPrintable(r.message()));
+    QCOMPARE(joined(r.values), joined(values));
+    QCOMPARE(r.errorLine, 0);
+    QVERIFY(r.error.isEmpty());
+}
+
+void TestPatternFile::rejected_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");
+
+    QTest::newRow("empty file") << QByteArray() << 0;
+    QTest::newRow("decimal") << QByteArray("1\r\n2\r\n1.5\r\n") << 3;
+    QTest::newRow("exponent") << QByteArray("1e1\r\n") << 1;
+    QTest::newRow("word") << QByteArray("1\r\nabc\r\n") << 2;
+    QTest::newRow("hex") << QByteArray("0x10\r\n") << 1;
+    QTest::newRow("plus sign") << QByteArray("+5\r\n") << 1;
+    QTest::newRow("minus zero") << QByteArray("\r\n-0\r\n") << 2;
+    QTest::newRow("negative") << QByteArray("-1") << 1;
+    QTest::newRow("64") << QByteArray("1\r\n2\r\n3\r\n4\r\n64\r\n") << 5;
+    QTest::newRow("beyond 16 bits") << QByteArray("99999999999999999999") << 1;
+    QTest::newRow("blank inside number") << QByteArray("1 2\r\n") << 1;
+    QTest::newRow("other separator") << QByteArray("5;6\r\n") << 1;
+    QTest::newRow("text after value") << QByteArray("5 dots\r\n") << 1;
+    QTest::newRow("65 lines") << fullFile("\r\n") + "1\r\n" << 65;
+    QTest::newRow("65th value empty field") << fullFile("\r\n") + "," << 65;
+    QTest::newRow("65 values on line 64") << repeated("1\r\n", 63) + "1,2\r\n" << 64;
+    QTest::newRow("65 values on one line") << repeated("1,", 64) + "1" << 1;
+    QTest::newRow("text after trailing empty lines") << fullFile("\r\n") + crlf(2) + "x" << 67;
+    QTest::newRow("NUL byte") << QByteArray("1\r\n2\r\n3", 7) + QByteArray(1, '\0') << 3;
+    QTest::newRow("NUL line") << QByteArray(1, '\0') + QByteArray("\r\n") << 1;
+    QTest::newRow("byte 0xff") << QByteArray("1\r\n\xff\r\n") << 2;
+    QTest::newRow("UTF-8 letter") << QByteArray("1\r\n2\r\n\xc3\xa9\r\n") << 3;
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
+                                                   "1\r\n")
+                                     << 1;
+    QTest::newRow("CR inside line") << QByteArray("1\r2\r\n") << 1;
+    QTest::newRow("CR-only line ends") << QByteArray("1\r2\r3\r") << 1;
+    QTest::newRow("CR CR LF") << QByteArray("1\r\n2\r\r\n") << 2;
+    QTest::newRow("form feed") << QByteArray("1\r\n\f\r\n") << 2;
+    QTest::newRow("DEL") << QByteArray("1\x7f\r\n") << 1;
+}
+
+void TestPatternFile::rejected()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+    const ReadResult r = parsePattern(bytes);
+    QVERIFY(!r.ok);
+    QCOMPARE(r.errorLine, line);
+    QVERIFY(!r.error.isEmpty());
+    QVERIFY(r.values.empty() || r.values.size() <= 64);
+}
+
+void TestPatternFile::rejectedFileLeavesPatternUntouched()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("bad.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+    f.close();
+
+    Pattern loaded{};
+    for (size_t i = 0; i < loaded.size(); ++i)
+        loaded[i] = static_cast<std::int16_t>(i % 63 + 1);
+    const Pattern before = loaded;
+    const ReadResult r = readPatternFile(path);
+    QVERIFY(!r.ok);
+    if (r.ok) // the load path merges only on success
+        mergeInto(loaded, r.values);
+    QVERIFY(loaded == before);
+}
+
+void TestPatternFile::roundTrip_data()
+{
+    QTest::addColumn<DotPath>("path");
+    QTest::addColumn<Values>("values");
+
+    QTest::newRow("empty") << DotPath{} << paddedTo64({});
+    QTest::newRow("three dots") << pathOf({1, 10, 19}) << paddedTo64({1, 10, 19});
+    QTest::newRow("cleared and empty entries")
+        << pathOf({41, 0, 63, -1, 2, 0}) << paddedTo64({41, 0, 63, 0, 2, 0});
+    DotPath full{};
+    Values fullV;
+    for (size_t i = 0; i < full.size(); ++i) {
+        const auto v = static_cast<std::int16_t>((i * 37) % 64); // includes 0 and 63
+        full[i] = v;
+        fullV.push_back(v);
+    }
+    QTest::newRow("all 64 set") << full << fullV;
+}
+
+void TestPatternFile::roundTrip()
+{
+    QFETCH(DotPath, path);
+    QFETCH(Values, values);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("Default.txt"));
+    const WriteResult w = writePatternFile(file, path);
+    QVERIFY2(w.ok, qPrintable(w.error));
+    const ReadResult r = readPatternFile(file);
+    QVERIFY2(r.ok, qPrintable(r.message()));
+    QCOMPARE(joined(r.values), joined(values));
+    for (size_t i = 0; i < path.size(); ++i)
+        QCOMPARE(r.values[i], valueOf(path[i]));
+}
+
+void TestPatternFile::mergeKeepsLaterEntries()
+{
+    Pattern loaded{};
+    mergeInto(loaded, fullValues());
+    const ReadResult three = parsePattern("5\r\n6\r\n7\r\n");
+    QVERIFY(three.ok);
+    mergeInto(loaded, three.values);
+    Values expected = fullValues();
+    expected[0] = 5;
+    expected[1] = 6;
+    expected[2] = 7;
+    QVERIFY(loaded == patternOf(expected));
+}
+
+void TestPatternFile::mergeOfFullFileReplacesAll()
+{
+    Pattern loaded{};
+    loaded.fill(9);
+    const ReadResult r = parsePattern(crlf(64));
+    QVERIFY(r.ok);
+    mergeInto(loaded, r.values);
+    QVERIFY(loaded == Pattern{});
+}
+
+void TestPatternFile::readMissingFile()
+{
+    QTemporaryDir dir;
+    const ReadResult r = readPatternFile(dir.filePath(QStringLiteral("no such file.txt")));
+    QVERIFY(!r.ok);
+    QCOMPARE(r.errorLine, 0);
+    QVERIFY(!r.error.isEmpty());
+    QCOMPARE(r.message(), r.error);
+}
+
+void TestPatternFile::readDirectory()
+{
+    QTemporaryDir dir;
+    const ReadResult r = readPatternFile(dir.path());
+    QVERIFY(!r.ok);
+    QCOMPARE(r.errorLine, 0);
+    QVERIFY(!r.error.isEmpty());
+}
+
+void TestPatternFile::readSizeLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.txt"));
+    auto writeFile = [&](const QByteArray &bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    };
+    // Harmless trailing empty lines up to the limit are still a pattern.
+    QVERIFY(
+        writeFile(fullFile("\n") + QByteArray(kMaxPatternFileBytes - fullFile("\n").size(), '\n')));
+    QVERIFY(readPatternFile(path).ok);
+    QVERIFY(writeFile(fullFile("\n") + QByteArray(kMaxPatternFileBytes, '\n')));
+    const ReadResult r = readPatternFile(path);
+    QVERIFY(!r.ok);
+    QCOMPARE(r.errorLine, 0);
+}
+
+void TestPatternFile::messageNamesLine()
+{
+    const ReadResult r = parsePattern("1\r\n2\r\n1.5\r\n");
+    QVERIFY(r.message().startsWith(QLatin1String("line 3: ")));
+    QVERIFY(r.message().contains(QLatin1String("\"1.5\"")));
+}
+
+void TestPatternFile::plainFileName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("plain");
+
+    QTest::newRow("default") << "Default.txt" << true;
+    QTest::newRow("no extension") << "pattern" << true;
+    QTest::newRow("spaces") << " my pattern .txt " << true;
+    QTest::newRow("hidden") << ".hidden" << true;
+    QTest::newRow("three dots") << "..." << true;
+    QTest::newRow("chinese") << QStringLiteral("圖案.txt") << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("dot dot") << ".." << false;
+    QTest::newRow("slash") << "a/b.txt" << false;
+    QTest::newRow("absolute") << "/tmp/x.txt" << false;
+    QTest::newRow("parent") << "../x.txt" << false;
+    QTest::newRow("backslash") << "a\\b.txt" << false;
+    QTest::newRow("NUL") << QString(QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b"))
+                         << false;
+}
+
+void TestPatternFile::plainFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, plain);
+    QCOMPARE(isPlainFileName(name), plain);
+}
+
+void TestPatternFile::filePath_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("plain") << "/opt/plimso"
+                           << "Default.txt"
+                           << "/opt/plimso/Default.txt";
+    QTest::newRow("as typed") << "/opt/plimso"
+                              << " a b "
+                              << "/opt/plimso/ a b ";
+    QTest::newRow("no extension added") << "/opt/plimso"
+                                        << "p"
+                                        << "/opt/plimso/p";
+    QTest::newRow("separator always added") << "/opt/plimso/"
+                                            << "x"
+                                            << "/opt/plimso//x";
+}
+
+void TestPatternFile::filePath()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QCOMPARE(patternFilePath(folder, name), path);
+}
+
+QTEST_GUILESS_MAIN(TestPatternFile)
+#include "tst_patternfile.moc"

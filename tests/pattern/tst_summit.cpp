@@ -1,0 +1,224 @@
+// The Summit check: which attempts retrace a stored pattern.
+#include "paths.h"
+#include "pattern/summit.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+Values range(int from, int to) // from..to inclusive, either direction
+{
+    Values v;
+    const int step = from <= to ? 1 : -1;
+    for (int x = from; x != to + step; x += step)
+        v.push_back(static_cast<std::int16_t>(x));
+    return v;
+}
+
+Values concat(Values a, const Values &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// 1, 2, ..., 63, 1: 64 entries, 63 distinct segments.
+Values longStored()
+{
+    return concat(range(1, 63), {1});
+}
+
+// The check done step by step on the three tables, as a person would by hand,
+// for attempts of 1 to 61 dots; the rule in summit.h must agree with it.
+bool stepwise(const DotPath &attempt, const Pattern &stored)
+{
+    std::array<int, 63> attemptCode{}, fwd{}, rev{};
+    int last = -1;
+    for (size_t i = 0; i <= 61; ++i) {
+        if (valueOf(attempt[i]) == 0) {
+            if (i > 0) attemptCode[i - 1] = fwd[i - 1] = rev[i - 1] = 0;
+            last = int(i) - 1;
+            break;
+        }
+        attemptCode[i] = 100 * valueOf(attempt[i]) + valueOf(attempt[i + 1]);
+        fwd[i] = 100 * stored[i] + stored[i + 1];
+        rev[i] = 100 * stored[i + 1] + stored[i];
+    }
+    bool verdict = true;
+    for (int k = 0; k <= last; ++k) {
+        verdict = false;
+        for (int j = 0; j <= last && !verdict; ++j)
+            verdict = fwd[size_t(j)] == attemptCode[size_t(k)];
+        for (int j = 0; j <= last && !verdict; ++j)
+            verdict = rev[size_t(j)] == attemptCode[size_t(k)];
+        if (!verdict) break;
+    }
+    return verdict;
+}
+
+} // namespace
+
+class TestSummit : public QObject {
+    Q_OBJECT
+private slots:
+    void check_data();
+    void check();
+    void emptyEntriesEndTheAttempt();
+    void emptyAttemptFails();
+    void agreesWithStepwiseCheck();
+    void tables();
+    void segmentCodes_data();
+    void segmentCodes();
+    void anyValuesAreSafe();
+};
+
+void TestSummit::check_data()
+{
+    QTest::addColumn<Values>("stored");
+    QTest::addColumn<Values>("attempt");
+    QTest::addColumn<bool>("good");
+
+    const Values s123{1, 2, 3};
+    QTest::newRow("1,2,3") << s123 << Values{1, 2, 3} << true;
+    QTest::newRow("3,2,1") << s123 << Values{3, 2, 1} << true;
+    QTest::newRow("2,1,2") << s123 << Values{2, 1, 2} << true;
+    QTest::newRow("1,2,3,2") << s123 << Values{1, 2, 3, 2} << true;
+    QTest::newRow("1,2") << s123 << Values{1, 2} << true;
+    QTest::newRow("2,1") << s123 << Values{2, 1} << true;
+    QTest::newRow("5 (one dot)") << s123 << Values{5} << true;
+    QTest::newRow("2,3 (only 1-2 counts)") << s123 << Values{2, 3} << false;
+    QTest::newRow("3,2") << s123 << Values{3, 2} << false;
+    QTest::newRow("1,3") << s123 << Values{1, 3} << false;
+    QTest::newRow("1,2,3,4") << s123 << Values{1, 2, 3, 4} << false;
+    QTest::newRow("repeat of one dot") << s123 << Values{1, 1} << false;
+    QTest::newRow("stored 1,0,2,3: 1,2") << Values{1, 0, 2, 3} << Values{1, 2} << false;
+    QTest::newRow("stored 1,0,2,3: one dot") << Values{1, 0, 2, 3} << Values{1} << true;
+    QTest::newRow("stored all 0: two dots") << Values{} << Values{1, 2} << false;
+    QTest::newRow("entries after a 0 ignored") << s123 << Values{1, 2, 0, 9, 9} << true;
+    QTest::newRow("bad entry after a 0 ignored") << s123 << Values{2, 3, 0, 1, 2} << false;
+
+    const Values stored = longStored(); // 1..63, 1
+    const Values all64 = stored;
+    Values wrongLast64 = stored;
+    wrongLast64[63] = 5;
+    QTest::newRow("64 dots retraced") << stored << all64 << true;
+    QTest::newRow("64 dots reversed") << stored << Values(all64.rbegin(), all64.rend()) << true;
+    QTest::newRow("64 dots, last segment wrong") << stored << wrongLast64 << false;
+    // Segment 63-1 is the stored pattern's 63rd: it counts for 64 dots only.
+    QTest::newRow("64 dots using the 63rd segment") << stored << concat({63}, range(1, 63)) << true;
+    QTest::newRow("63 dots using the 63rd segment")
+        << stored << concat({63}, range(1, 62)) << false;
+    QTest::newRow("63 dots retraced") << stored << range(1, 63) << true;
+    QTest::newRow("63 dots reversed") << stored << range(63, 1) << true;
+    QTest::newRow("63 dots, last segment wrong") << stored << concat(range(1, 62), {10}) << false;
+    QTest::newRow("62 dots retraced") << stored << range(1, 62) << true;
+    QTest::newRow("62 dots, first segment wrong") << stored << concat({4}, range(2, 62)) << false;
+    QTest::newRow("62 dots, last segment wrong") << stored << concat(range(1, 61), {1}) << false;
+    QTest::newRow("64 dots back and forth")
+        << stored << concat(concat(range(1, 32), range(31, 1)), {2}) << true;
+}
+
+void TestSummit::check()
+{
+    QFETCH(Values, stored);
+    QFETCH(Values, attempt);
+    QFETCH(bool, good);
+    QCOMPARE(summitCheck(pathOf(attempt), patternOf(stored)), good);
+}
+
+void TestSummit::emptyEntriesEndTheAttempt()
+{
+    const Pattern stored = patternOf({1, 2, 3});
+    QVERIFY(summitCheck(pathOf({1, 2, -1, 9}), stored));
+    QVERIFY(!summitCheck(pathOf({2, 3, -1, 1}), stored));
+    QCOMPARE(attemptLength(pathOf({1, 2, -1, 9})), 2);
+    QCOMPARE(attemptLength(pathOf({1, 2, 0, 9})), 2);
+}
+
+void TestSummit::emptyAttemptFails()
+{
+    const Pattern stored = patternOf({1, 2, 3});
+    QVERIFY(!summitCheck(DotPath{}, stored));
+    QVERIFY(!summitCheck(pathOf({0, 1, 2}), stored));
+    QVERIFY(!summitCheck(pathOf({-1, 1, 2}), stored));
+    QVERIFY(!summitCheck(DotPath{}, Pattern{}));
+}
+
+void TestSummit::agreesWithStepwiseCheck()
+{
+    QRandomGenerator rng(20240607);
+    int good = 0;
+    for (int round = 0; round < 20000; ++round) {
+        Pattern stored{};
+        for (auto &v : stored)
+            v = static_cast<std::int16_t>(rng.bounded(6)); // few dots, some 0: many matches
+        DotPath attempt{};
+        const int m = 1 + rng.bounded(round % 2 ? 61 : 6);
+        for (int i = 0; i < m; ++i)
+            attempt[size_t(i)] = static_cast<std::int16_t>(1 + rng.bounded(5));
+        const bool expected = stepwise(attempt, stored);
+        good += expected;
+        QCOMPARE(summitCheck(attempt, stored), expected);
+    }
+    QVERIFY(good > 100); // the comparison saw both answers
+}
+
+void TestSummit::tables()
+{
+    const SummitTables t = buildSummitTables(pathOf({3, 2, 1}), patternOf({1, 2, 3, 4}));
+    QCOMPARE(t.segments, 2);
+    QCOMPARE(t.attemptCode[0], std::int16_t(302));
+    QCOMPARE(t.attemptCode[1], std::int16_t(201));
+    QCOMPARE(t.storedFwdCode[0], std::int16_t(102));
+    QCOMPARE(t.storedFwdCode[1], std::int16_t(203));
+    QCOMPARE(t.storedRevCode[0], std::int16_t(201));
+    QCOMPARE(t.storedRevCode[1], std::int16_t(302));
+    QCOMPARE(t.storedFwdCode[2], std::int16_t(0)); // not part of this check
+
+    const SummitTables full = buildSummitTables(pathOf(longStored()), patternOf(longStored()));
+    QCOMPARE(full.segments, 63);
+    QCOMPARE(full.attemptCode[62], std::int16_t(6301));
+    QCOMPARE(full.storedRevCode[62], std::int16_t(163));
+}
+
+void TestSummit::segmentCodes_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("1-2") << 1 << 2 << 102;
+    QTest::newRow("63-63") << 63 << 63 << 6363;
+    QTest::newRow("0-5") << 0 << 5 << 5;
+    QTest::newRow("5-0") << 5 << 0 << 500;
+    QTest::newRow("wraps past 32767") << 400 << 0 << 40000 - 65536;
+    QTest::newRow("negative") << -1 << 0 << -100;
+    QTest::newRow("largest") << 32767 << 32767 << 32667;     // 3309467 - 50 * 65536
+    QTest::newRow("smallest") << -32768 << -32768 << -32768; // -3309568 + 51 * 65536 - 65536
+}
+
+void TestSummit::segmentCodes()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, code);
+    QCOMPARE(int(segmentCode(a, b)), code);
+}
+
+void TestSummit::anyValuesAreSafe()
+{
+    // Values no reader lets through still give a verdict, without overflow.
+    Pattern stored{};
+    stored.fill(-32768);
+    stored[1] = 32767;
+    DotPath attempt{};
+    attempt.fill(std::int16_t(32767));
+    QVERIFY(!summitCheck(attempt, stored));
+    attempt[0] = std::int16_t(-32768);
+    attempt[1] = std::int16_t(32767);
+    attempt[2] = 0;
+    QVERIFY(summitCheck(attempt, stored));
+}
+
+QTEST_GUILESS_MAIN(TestSummit)
+#include "tst_summit.moc"

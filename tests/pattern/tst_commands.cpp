@@ -1,0 +1,296 @@
+// The editor's Test and the challenge's Summit as procedures: what they ask,
+// write, report and draw, driven through scripted dialogs and a recording canvas.
+#include "grid/recordingcanvas.h"
+#include "pattern/commands.h"
+#include "pattern/patternfile.h"
+#include "pattern/replay.h"
+#include "support/fakedialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+DotPath pathOf(std::initializer_list<int> numbers)
+{
+    DotPath p{};
+    size_t i = 0;
+    for (int n : numbers)
+        p[i++] = std::int16_t(n);
+    return p;
+}
+
+Pattern patternOf(std::initializer_list<int> numbers)
+{
+    Pattern p{};
+    size_t i = 0;
+    for (int n : numbers)
+        p[i++] = std::int16_t(n);
+    return p;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void testAsksWithTheDefinedPrompt();
+    void testWritesAndReplays();
+    void testCancelDoesNothing();
+    void testRefusesNamesThatAreNotPlain_data();
+    void testRefusesNamesThatAreNotPlain();
+    void testReportsAFileThatCannotBeWritten();
+    void testOverwritesAndKeepsTheDrawing();
+    void dotPosition_data();
+    void dotPosition();
+    void summitGood();
+    void summitSorryYesResetsTheAttempt();
+    void summitSorryNoCloses();
+    void summitWithNoDotIsSorry();
+    void loadedPatternLaysOutB();
+};
+
+void TestCommands::testAsksWithTheDefinedPrompt()
+{
+    FakeDialogs dialogs;
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    runTest(dialogs, nullptr, dir.path(), pathOf({1}), canvas);
+    QCOMPARE(dialogs.requests().size(), 1);
+    const auto &r = dialogs.last();
+    QCOMPARE(r.kind, FakeDialogs::Kind::Prompt);
+    QCOMPARE(r.text, QStringLiteral("Please Input a Filename :"));
+    QCOMPARE(r.title, QStringLiteral("INPUT"));
+    QCOMPARE(r.defaultAnswer, QStringLiteral("Default.txt"));
+}
+
+void TestCommands::testWritesAndReplays()
+{
+    FakeDialogs dialogs;
+    dialogs.answerText(QStringLiteral("Default.txt"));
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    const QString written = runTest(dialogs, nullptr, dir.path(), pathOf({1, 10, 19}), canvas);
+    QCOMPARE(written, dir.path() + QStringLiteral("/Default.txt"));
+    QByteArray expected("1\r\n10\r\n19\r\n");
+    for (int i = 0; i < 61; ++i)
+        expected += "\r\n";
+    QCOMPARE(contents(written), expected);
+    QCOMPARE(dialogs.messages().size(), 0); // success says nothing
+    const auto lines = canvas.linesOn(Side::B);
+    QCOMPARE(lines.size(), size_t(3));
+    QCOMPARE(lines[0].from, canvas.centreB(0));
+    QCOMPARE(lines[0].to, canvas.centreB(0));
+    QCOMPARE(lines[1].from, canvas.centreB(9));
+    QCOMPARE(lines[1].to, canvas.centreB(0));
+    QCOMPARE(lines[2].from, canvas.centreB(18));
+    QCOMPARE(lines[2].to, canvas.centreB(9));
+    for (const auto &l : lines)
+        QCOMPARE(l.colour, 4);
+    QCOMPARE(canvas.redCount(Side::B), 3);
+    QVERIFY(canvas.linesOn(Side::A).empty());
+}
+
+void TestCommands::testCancelDoesNothing()
+{
+    FakeDialogs dialogs;
+    dialogs.answerText(QString()); // Cancel, or OK on an emptied field
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    QVERIFY(runTest(dialogs, nullptr, dir.path(), pathOf({1, 2}), canvas).isEmpty());
+    QVERIFY(QDir(dir.path()).isEmpty());
+    QVERIFY(canvas.lines.empty());
+    QCOMPARE(dialogs.messages().size(), 0);
+}
+
+void TestCommands::testRefusesNamesThatAreNotPlain_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("slash") << "sub/Default.txt";
+    QTest::newRow("backslash") << "sub\\Default.txt";
+    QTest::newRow("absolute") << "/tmp/escape.txt";
+    QTest::newRow("dot") << ".";
+    QTest::newRow("dot dot") << "..";
+    QTest::newRow("parent") << "../escape.txt";
+}
+
+void TestCommands::testRefusesNamesThatAreNotPlain()
+{
+    QFETCH(QString, name);
+    FakeDialogs dialogs;
+    dialogs.answerText(name);
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    QVERIFY(runTest(dialogs, nullptr, dir.path() + QStringLiteral("/sub"), pathOf({3}), canvas)
+                .isEmpty());
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY(dialogs.messages()[0].text.contains(name));
+    QVERIFY(QDir(dir.path() + QStringLiteral("/sub")).isEmpty());
+    QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/escape.txt")));
+    QVERIFY(canvas.lines.empty());
+}
+
+void TestCommands::testReportsAFileThatCannotBeWritten()
+{
+    FakeDialogs dialogs;
+    dialogs.answerText(QStringLiteral("Default.txt"));
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    // A folder that is really a file: creation fails whoever runs the test.
+    const QString notAFolder = dir.path() + QStringLiteral("/plain.txt");
+    QFile f(notAFolder);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(runTest(dialogs, nullptr, notAFolder, pathOf({1, 2}), canvas).isEmpty());
+    QCOMPARE(dialogs.messages().size(), 1);
+    const QString text = dialogs.messages()[0].text;
+    QVERIFY2(text.contains(notAFolder + QStringLiteral("/Default.txt")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral(": ")) && !text.endsWith(QStringLiteral(": ")),
+             qPrintable(text)); // the system's reason follows the name
+    QVERIFY(canvas.lines.empty());
+    QCOMPARE(canvas.redCount(Side::B), 0);
+}
+
+void TestCommands::testOverwritesAndKeepsTheDrawing()
+{
+    FakeDialogs dialogs;
+    dialogs.answerText(QStringLiteral("p.txt"));
+    dialogs.answerText(QStringLiteral("p.txt"));
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    QFile old(dir.path() + QStringLiteral("/p.txt"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(500, 'x'));
+    old.close();
+    runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
+    runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
+    QCOMPARE(contents(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
+    QCOMPARE(canvas.linesOn(Side::B).size(), size_t(2)); // drawn again over the first replay
+}
+
+void TestCommands::dotPosition_data()
+{
+    QTest::addColumn<QRectF>("dot");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole twips") << QRectF(1200, 480, 240, 240) << "1200 480";
+    QTest::newRow("origin dot") << QRectF(240, 120, 240, 240) << "240 120";
+    QTest::newRow("fraction") << QRectF(988.5, 120, 240, 240) << "988.5 120";
+}
+
+void TestCommands::dotPosition()
+{
+    QFETCH(QRectF, dot);
+    QFETCH(QString, text);
+    QCOMPARE(dotPositionText(dot), text);
+}
+
+void TestCommands::summitGood()
+{
+    FakeDialogs dialogs;
+    RecordingCanvas canvas;
+    GridState state;
+    state.dotPath = pathOf({3, 2, 1});
+    state.dotCount = 3;
+    int erased = 0;
+    const auto outcome =
+        runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [&] { ++erased; });
+    QCOMPARE(outcome, SummitOutcome::Close);
+    QCOMPARE(dialogs.messages().size(), 1);
+    QCOMPARE(dialogs.last().text, QStringLiteral("You are good"));
+    QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::Ok);
+    QVERIFY(dialogs.last().title.isEmpty()); // the application title
+    QCOMPARE(erased, 0);
+}
+
+void TestCommands::summitSorryYesResetsTheAttempt()
+{
+    FakeDialogs dialogs;
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    RecordingCanvas canvas;
+    GridState state;
+    state.dotPath = pathOf({2, 3});
+    state.dotPath[63] = std::int16_t(9);
+    state.dotCount = 2;
+    for (int k : {1, 2})
+        canvas.setDotPicture(Side::A, k, DotPicture::Red);
+    canvas.setDotPicture(Side::B, 5, DotPicture::Red);
+    int erased = 0;
+    int countWhenErased = -1;
+    const auto outcome = runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [&] {
+        ++erased;
+        countWhenErased = state.dotCount;
+        QCOMPARE(valueOf(state.dotPath[0]), std::int16_t(2)); // the lines are erased from the path
+    });
+    QCOMPARE(outcome, SummitOutcome::TryAgain);
+    QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
+    QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(erased, 1);
+    QCOMPARE(countWhenErased, 0);
+    QCOMPARE(state.dotCount, std::int16_t(0));
+    for (int p = 0; p < 63; ++p)
+        QCOMPARE(state.dotPath[size_t(p)], PathEntry(std::int16_t(0)));
+    QCOMPARE(valueOf(state.dotPath[63]), std::int16_t(9)); // position 63 is not reset
+    QCOMPARE(canvas.redCount(Side::A), 0);
+    QCOMPARE(canvas.redCount(Side::B), 1); // the stored pattern's side is left alone
+}
+
+void TestCommands::summitSorryNoCloses()
+{
+    FakeDialogs dialogs;
+    dialogs.answerMessage(Dialogs::Answer::No);
+    RecordingCanvas canvas;
+    GridState state;
+    state.dotPath = pathOf({1, 3});
+    state.dotCount = 2;
+    int erased = 0;
+    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [&] { ++erased; }),
+             SummitOutcome::Close);
+    QCOMPARE(erased, 0);
+    QCOMPARE(state.dotCount, std::int16_t(2));
+}
+
+void TestCommands::summitWithNoDotIsSorry()
+{
+    FakeDialogs dialogs;
+    dialogs.answerMessage(Dialogs::Answer::Yes);
+    RecordingCanvas canvas;
+    GridState state; // nothing recorded
+    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [] {}),
+             SummitOutcome::TryAgain);
+    QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
+}
+
+void TestCommands::loadedPatternLaysOutB()
+{
+    RecordingCanvas canvas;
+    canvas.setControlRect(GridControl::PicB, QRectF(7000, 1000, 5550, 2490));
+    showLoadedPattern(patternOf({5, 0, 7}), canvas);
+    // Column step 5550 / 9 = 616.67; row step 2490 / 7 = 355.71, rounded to 356.
+    QCOMPARE(canvas.dotRect(Side::B, 0).topLeft(), QPointF(240, 120));
+    QCOMPARE(canvas.dotRect(Side::B, 62).topLeft(),
+             QPointF(float(8 * (5550.0f / 9.0f) + 240.0f), 6 * 356 + 120));
+    QCOMPARE(canvas.dotRect(Side::B, 10).top(), 356.0 + 120);
+    const auto lines = canvas.linesOn(Side::B);
+    QCOMPARE(lines.size(), size_t(2)); // 5, then 7 joined across the 0
+    QCOMPARE(lines[0].from, canvas.centreB(4));
+    QCOMPARE(lines[1].from, canvas.centreB(6));
+    QCOMPARE(lines[1].to, canvas.centreB(4));
+    QCOMPARE(lines[1].colour, 4);
+    QCOMPARE(canvas.redCount(Side::B), 2);
+    // A row step of exactly half a twip rounds to the even neighbour: 703.5 / 7 = 100.5 -> 100.
+    RecordingCanvas half;
+    half.setControlRect(GridControl::PicB, QRectF(0, 0, 900, 703.5));
+    showLoadedPattern(Pattern{}, half);
+    QCOMPARE(half.dotRect(Side::B, 9).top(), 100.0 + 120); // 703.5 / 7 = 100.5 -> 100
+}
+
+QTEST_GUILESS_MAIN(TestCommands)
+#include "tst_commands.moc"

@@ -1,0 +1,362 @@
+// The frame's document commands end to end inside one process: New, Close,
+// Exit, Open as a challenge, Save as a bitmap and Print, through scripted dialogs.
+#include "forms/imagecontrol.h"
+#include "forms/pictures.h"
+#include "forms/picturesurface.h"
+#include "grid/challengeaccess.h"
+#include "grid/frmdocument.h"
+#include "grid/frmoldfile.h"
+#include "shell/frmmain.h"
+#include "shell/module1.h"
+#include "support/fakedialogs.h"
+#include "support/testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray lines(std::initializer_list<int> values, int total = 64)
+{
+    QByteArray out;
+    int n = 0;
+    for (int v : values) {
+        out += QByteArray::number(v) + "\r\n";
+        ++n;
+    }
+    for (; n < total; ++n)
+        out += "\r\n";
+    return out;
+}
+
+bool isRed(const ImageControl *dot)
+{
+    return dot->picture().toImage().pixel(8, 8) == pictures::redDotImage().pixel(8, 8);
+}
+
+int countPixels(const QImage &image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return n;
+}
+
+} // namespace
+
+class TestDocuments : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    FakeDialogs m_dialogs;
+    AppContext m_context{m_dialogs, QString()};
+    std::unique_ptr<frmMain> m_frame;
+
+    frmMain &frame() { return *m_frame; }
+    QMdiArea *area() { return frame().mdiArea(); }
+    QString path(const char *name) const { return m_tmp->filePath(QString::fromLatin1(name)); }
+    QStringList captions()
+    {
+        QStringList out;
+        for (QMdiSubWindow *w : area()->subWindowList())
+            out << w->windowTitle();
+        return out;
+    }
+    frmDocument *currentEditor()
+    {
+        auto *sub = area()->currentSubWindow();
+        return sub ? qobject_cast<frmDocument *>(sub->widget()) : nullptr;
+    }
+    frmOldFile *challenge() { return challengeWindow(area(), m_context, false); }
+    void open(const QString &file)
+    {
+        m_dialogs.answerText(file);
+        frame().mnuFileOpen_Click();
+    }
+
+private slots:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        m_context.programFolder = m_tmp->path();
+        Module1::LoadedPattern = Pattern{};
+        m_dialogs.clear();
+        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame->resize(1400, 900);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup()
+    {
+        area()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        m_frame.reset();
+    }
+
+    void newNumbersWindowsWithoutReuse()
+    {
+        frame().mnuFileNew_Click();
+        frame().tbToolBar_ButtonClick(QStringLiteral("開新檔案"));
+        frame().menuAction(QStringLiteral("mnuFileNew"))->trigger();
+        QCOMPARE(captions(), (QStringList{"Document 1", "Document 2", "Document 3"}));
+        QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 3"));
+        area()->subWindowList()[1]->close();
+        QTRY_COMPARE(area()->subWindowList().size(), 2);
+        frame().LoadNewDoc();
+        QCOMPARE(captions(), (QStringList{"Document 1", "Document 3", "Document 4"}));
+        QCOMPARE(frame().docCounter(), 4);
+        // The client area is the defined 13515 x 6090 twips, whatever the frame adds.
+        QCOMPARE(currentEditor()->size(), QSize(901, 406));
+    }
+
+    void closeOnlyAnnounces()
+    {
+        frame().LoadNewDoc();
+        frame().mnuFileClose_Click();
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("新增 'mnuFileClose_Click' 程式碼。"));
+        QCOMPARE(area()->subWindowList().size(), 1);
+    }
+
+    void exitClosesEveryChildThroughItsCloseHandling()
+    {
+        writeFile(path("p.txt"), lines({1, 2}));
+        frame().LoadNewDoc();
+        frmDocument *doc = currentEditor();
+        QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
+        open(path("p.txt"));
+        QTest::mouseClick(challenge()->imgGreen(7), Qt::LeftButton);
+        QCOMPARE(frmOldFile::sharedState().dotCount, std::int16_t(1));
+        frame().mnuFileExit_Click();
+        QTRY_VERIFY(!frame().isVisible());
+        QVERIFY(area()->subWindowList().isEmpty());
+        // The shared challenge state outlives the window, reset by its close.
+        QCOMPARE(frmOldFile::sharedState().dotCount, std::int16_t(0));
+        QCOMPARE(valueOf(frmOldFile::sharedState().dotPath[0]), std::int16_t(0));
+    }
+
+    void openCancelChangesNothing()
+    {
+        Module1::LoadedPattern[0] = 9;
+        m_dialogs.answerText(QString());
+        frame().mnuFileOpen_Click();
+        QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::OpenFile);
+        QCOMPARE(m_dialogs.last().title, QStringLiteral("開啟"));
+        QVERIFY(area()->subWindowList().isEmpty());
+        QCOMPARE(Module1::LoadedPattern[0], std::int16_t(9));
+    }
+
+    void openShowsTheChallenge()
+    {
+        writeFile(path("five.txt"), lines({5, 6, 7}));
+        open(path("five.txt"));
+        frmOldFile *w = challenge();
+        QVERIFY(w);
+        QCOMPARE(area()->currentSubWindow()->widget(), w);
+        QCOMPARE(area()->currentSubWindow()->windowTitle(), path("five.txt"));
+        QCOMPARE(Module1::LoadedPattern[0], std::int16_t(5));
+        QCOMPARE(Module1::LoadedPattern[2], std::int16_t(7));
+        QCOMPARE(Module1::LoadedPattern[3], std::int16_t(0));
+        for (int k = 0; k < 63; ++k)
+            QCOMPARE(isRed(w->b_imgGreen(k)), k >= 4 && k <= 6);
+        // The path is on PicB in colour 4, between the centres of dots 4 and 6.
+        const QImage b = w->PicB()->backingImage();
+        const QPointF mid = GridCanvas::centre(w->dotRect(Side::A, 5)) / 15.0;
+        QCOMPARE(QColor(b.pixel(int(mid.x()) - 12, int(mid.y()))), QColor(128, 0, 0));
+        QCOMPARE(m_dialogs.messages().size(), 0);
+    }
+
+    void shortFileMergesIntoTheStoredPattern()
+    {
+        QByteArray full;
+        for (int i = 0; i < 64; ++i)
+            full += QByteArray::number(i % 63 + 1) + "\r\n";
+        writeFile(path("full.txt"), full);
+        writeFile(path("three.txt"), "30\r\n31\r\n32\r\n");
+        open(path("full.txt"));
+        open(path("three.txt"));
+        QCOMPARE(Module1::LoadedPattern[0], std::int16_t(30));
+        QCOMPARE(Module1::LoadedPattern[2], std::int16_t(32));
+        QCOMPARE(Module1::LoadedPattern[3], std::int16_t(4));
+        QCOMPARE(Module1::LoadedPattern[63], std::int16_t(1));
+        QCOMPARE(area()->subWindowList().size(), 1); // the one challenge window is reused
+        QCOMPARE(area()->currentSubWindow()->windowTitle(), path("three.txt"));
+    }
+
+    void badFileIsReportedAndChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("letters") << QByteArray("1\r\nabc\r\n") << "line 2";
+        QTest::newRow("out of range") << QByteArray("1\r\n2\r\n64\r\n") << "line 3";
+        QTest::newRow("negative") << QByteArray("-1\r\n") << "line 1";
+        QTest::newRow("fraction") << QByteArray("1.5\r\n") << "line 1";
+        QTest::newRow("too many values") << QByteArray("1\r\n").repeated(65) << "line 65";
+    }
+
+    void badFileIsReportedAndChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, line);
+        writeFile(path("good.txt"), lines({1, 2, 3}));
+        writeFile(path("bad.txt"), bytes);
+        open(path("good.txt"));
+        const Pattern before = Module1::LoadedPattern;
+        m_dialogs.clear();
+        open(path("bad.txt"));
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        const QString text = m_dialogs.messages()[0].text;
+        QVERIFY2(text.contains(path("bad.txt")) && text.contains(line), qPrintable(text));
+        QVERIFY(Module1::LoadedPattern == before);
+        QCOMPARE(area()->currentSubWindow()->windowTitle(), path("good.txt"));
+    }
+
+    void missingFileIsReported()
+    {
+        open(path("missing.txt"));
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        QVERIFY(m_dialogs.messages()[0].text.contains(path("missing.txt")));
+        QVERIFY(area()->subWindowList().isEmpty());
+    }
+
+    void openWhileAnEditorIsActiveNamesTheChallenge()
+    {
+        writeFile(path("a.txt"), lines({1, 2}));
+        writeFile(path("b.txt"), lines({3, 4}));
+        open(path("a.txt"));
+        frame().LoadNewDoc();
+        QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 1"));
+        open(path("b.txt"));
+        QCOMPARE(captions(), (QStringList{path("b.txt"), "Document 1"}));
+        QCOMPARE(area()->currentSubWindow()->widget(), challenge());
+    }
+
+    void saveWritesWhatTheSurfaceShows()
+    {
+        frame().LoadNewDoc();
+        frmDocument *doc = currentEditor();
+        QTest::mouseClick(doc->imgGreen(0), Qt::LeftButton);
+        QTest::mouseClick(doc->imgGreen(10), Qt::LeftButton);
+        m_dialogs.answerText(path("grid.bmp"));
+        frame().mnuFileSave_Click();
+        QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
+        QCOMPARE(m_dialogs.last().title, QStringLiteral("儲存檔案"));
+        QFile f(path("grid.bmp"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.read(2), QByteArray("BM"));
+        const QImage saved(path("grid.bmp"));
+        QCOMPARE(saved.size(), doc->PicA()->size());
+        QVERIFY(countPixels(saved, qRgb(128, 0, 0)) > 20);       // the path
+        QVERIFY(countPixels(saved, qRgb(0, 255, 0)) > 50 * 100); // green dots
+        QVERIFY(countPixels(saved, qRgb(255, 0, 0)) >= 2 * 100); // two red dots
+        const QPoint origin = doc->imgGreen(0)->geometry().topLeft();
+        QCOMPARE(saved.pixelColor(origin + QPoint(8, 8)), QColor(255, 0, 0));
+    }
+
+    void saveCancelledWritesNothing()
+    {
+        frame().LoadNewDoc();
+        m_dialogs.answerText(QString());
+        frame().mnuFileSave_Click();
+        QVERIFY(QDir(m_tmp->path()).entryList(QDir::Files).isEmpty());
+        QCOMPARE(m_dialogs.messages().size(), 0);
+    }
+
+    void saveOnTheChallengeAsksInsteadOfOverwriting()
+    {
+        writeFile(path("p.txt"), lines({1, 2}));
+        open(path("p.txt"));
+        m_dialogs.answerText(path("challenge.bmp"));
+        frame().tbToolBar_ButtonClick(QStringLiteral("儲存"));
+        QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
+        QFile pattern(path("p.txt"));
+        QVERIFY(pattern.open(QIODevice::ReadOnly));
+        QCOMPARE(pattern.readAll(), lines({1, 2}));
+        QVERIFY(QImage(path("challenge.bmp")).width() > 0);
+    }
+
+    void saveAndPrintWithoutChildDoNothing()
+    {
+        frame().mnuFileSave_Click();
+        frame().tbToolBar_ButtonClick(QStringLiteral("儲存"));
+        frame().mnuFilePrint_Click();
+        frame().tbToolBar_ButtonClick(QStringLiteral("列印"));
+        QVERIFY(m_dialogs.requests().isEmpty());
+    }
+
+    void saveToAnUnwritablePlaceIsReported()
+    {
+        frame().LoadNewDoc();
+        writeFile(path("file"), "x");
+        const QString target = path("file") + QStringLiteral("/grid.bmp");
+        m_dialogs.answerText(target);
+        frame().mnuFileSave_Click();
+        m_dialogs.answerText(target);
+        frame().menuAction(QStringLiteral("mnuFileSave"))->trigger();
+        m_dialogs.answerText(target);
+        frame().tbToolBar_ButtonClick(QStringLiteral("儲存"));
+        // Reported the same way from the menu and from the toolbar.
+        QCOMPARE(m_dialogs.messages().size(), 3);
+        for (const auto &m : m_dialogs.messages())
+            QVERIFY2(m.text.contains(target) && m.text.contains(QStringLiteral(": ")),
+                     qPrintable(m.text));
+        QVERIFY(frame().isVisible());
+    }
+
+    void printShowsTheDialogAndPrintsNothing()
+    {
+        frame().LoadNewDoc();
+        m_dialogs.answerPrinter(true);
+        m_dialogs.answerPrinter(false);
+        frame().mnuFilePrint_Click();
+        frame().tbToolBar_ButtonClick(QStringLiteral("列印"));
+        QCOMPARE(m_dialogs.requests().size(), 2);
+        for (const auto &r : m_dialogs.requests()) {
+            QCOMPARE(r.kind, FakeDialogs::Kind::Printer);
+            QCOMPARE(r.title, QStringLiteral("列印"));
+        }
+        QCOMPARE(m_dialogs.messages().size(), 0);
+        QVERIFY(QDir(m_tmp->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void testAndSummitFromTheirButtons()
+    {
+        frame().LoadNewDoc();
+        frmDocument *doc = currentEditor();
+        for (int k : {0, 9, 18})
+            QTest::mouseClick(doc->imgGreen(k), Qt::LeftButton);
+        m_dialogs.answerText(QStringLiteral("Default.txt"));
+        QTest::mouseClick(doc->CmdTest(), Qt::LeftButton);
+        QCOMPARE(QFileInfo(path("Default.txt")).size(), 133);
+        QVERIFY(isRed(doc->b_imgGreen(9)));
+
+        open(path("Default.txt"));
+        frmOldFile *w = challenge();
+        for (int k : {18, 9, 0})
+            QTest::mouseClick(w->imgGreen(k), Qt::LeftButton);
+        QTest::mouseClick(w->CmdA(), Qt::LeftButton);
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("You are good"));
+        QTRY_VERIFY(!challenge());
+        QCOMPARE(area()->subWindowList().size(), 1);
+
+        // A replay dot tells its position.
+        QTest::mouseClick(doc->b_imgGreen(0), Qt::LeftButton);
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("240 120"));
+    }
+};
+
+PLIMSO_TEST_MAIN(TestDocuments)
+#include "tst_documents.moc"

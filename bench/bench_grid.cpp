@@ -2,12 +2,13 @@
 //   1. a click on a dot until PicA has repainted (target 2 ms)
 //   2. a resize of an editor holding a full 64-dot path, until repainted (target 10 ms)
 //   3. peak memory (VmHWM) with 20 editor windows open in a QMdiArea (target 80 MiB)
-#include "forms/dialogs.h"
 #include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "grid/frmdocument.h"
 #include "grid/workspace.h"
 #include "shell/appcontext.h"
+
+#include "silentdialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,20 +21,6 @@
 #include <vector>
 
 namespace {
-
-struct NoDialogs final : Dialogs {
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
-    {
-        return Answer::Ok;
-    }
-    QString prompt(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    bool printerDialog(QWidget *, const QString &) override { return false; }
-};
 
 // Counts paint events of one widget.
 struct PaintCounter : QObject {
@@ -91,7 +78,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     AppContext ctx{dialogs, QStringLiteral("/tmp")};
 
     QMdiArea area;

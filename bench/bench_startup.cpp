@@ -1,12 +1,13 @@
 // Start-up cost: time from process start to the frame being shown, processor
 // time spent during the one-second splash wait, and peak resident memory with
 // the frame up. Run it with a display (or QT_QPA_PLATFORM=offscreen).
-#include "forms/dialogs.h"
 #include "shell/appcontext.h"
 #include "shell/appsetup.h"
 #include "shell/frmmain.h"
 #include "shell/module1.h"
 #include "shell/startup.h"
+
+#include "silentdialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -53,22 +54,6 @@ double peakResidentMiB()
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return -1;
 }
-
-// Start-up shows no message box; anything asked would be a fault here.
-class SilentDialogs final : public Dialogs {
-public:
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
-    {
-        return Answer::Ok;
-    }
-    QString prompt(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    bool printerDialog(QWidget *, const QString &) override { return false; }
-};
 
 void row(const char *what, double value, const char *unit, double target)
 {

@@ -34,36 +34,30 @@ struct Variant {
     bool buttonAFirst; // the editor creates CmdTest before CmdB, the challenge CmdB before CmdA
 };
 
-ControlDef dotA(int i)
+// A dot of either grid: 240 x 240 twips, green, at its design position.
+ControlDef dot(const char *array, const char *surface, int i, QPointF position, bool tipped)
 {
     ControlDef d{};
-    d.name = "imgGreen";
+    d.name = array;
     d.index = i;
     d.kind = ControlKind::Image;
-    d.container = "PicA";
-    const QPointF p = designDotA(i);
-    d.left = p.x();
-    d.top = p.y();
+    d.container = surface;
+    d.left = position.x();
+    d.top = position.y();
     d.width = d.height = kDot;
     d.picture = PictureDef::GreenDot;
-    d.toolTip = i == 0 ? nullptr : kPortTip;
+    d.toolTip = tipped ? kPortTip : nullptr;
     return d;
+}
+
+ControlDef dotA(int i)
+{
+    return dot("imgGreen", "PicA", i, designDotA(i), i != 0);
 }
 
 ControlDef dotB(int i)
 {
-    ControlDef d{};
-    d.name = "b_imgGreen";
-    d.index = i;
-    d.kind = ControlKind::Image;
-    d.container = "PicB";
-    const QPointF p = designDotB(i);
-    d.left = p.x();
-    d.top = p.y();
-    d.width = d.height = kDot;
-    d.picture = PictureDef::GreenDot;
-    d.toolTip = designTipB(i) ? kPortTip : nullptr;
-    return d;
+    return dot("b_imgGreen", "PicB", i, designDotB(i), designTipB(i));
 }
 
 ControlDef redImage(const char *name, const char *container, double left, double top)

@@ -2,6 +2,7 @@
 // write, report and draw, driven through scripted dialogs and a recording canvas.
 #include "grid/recordingcanvas.h"
 #include "pattern/commands.h"
+#include "pattern/paths.h"
 #include "pattern/patternfile.h"
 #include "pattern/replay.h"
 #include "support/fakedialogs.h"
@@ -11,24 +12,6 @@
 #include <QTest>
 
 namespace {
-
-DotPath pathOf(std::initializer_list<int> numbers)
-{
-    DotPath p{};
-    size_t i = 0;
-    for (int n : numbers)
-        p[i++] = std::int16_t(n);
-    return p;
-}
-
-Pattern patternOf(std::initializer_list<int> numbers)
-{
-    Pattern p{};
-    size_t i = 0;
-    for (int n : numbers)
-        p[i++] = std::int16_t(n);
-    return p;
-}
 
 QByteArray contents(const QString &path)
 {
@@ -201,7 +184,7 @@ void TestCommands::summitGood()
     state.dotCount = 3;
     int erased = 0;
     const auto outcome =
-        runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [&] { ++erased; });
+        runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [&] { ++erased; });
     QCOMPARE(outcome, SummitOutcome::Close);
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.last().text, QStringLiteral("You are good"));
@@ -224,11 +207,13 @@ void TestCommands::summitSorryYesResetsTheAttempt()
     canvas.setDotPicture(Side::B, 5, DotPicture::Red);
     int erased = 0;
     int countWhenErased = -1;
-    const auto outcome = runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [&] {
-        ++erased;
-        countWhenErased = state.dotCount;
-        QCOMPARE(valueOf(state.dotPath[0]), std::int16_t(2)); // the lines are erased from the path
-    });
+    const auto outcome =
+        runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [&] {
+            ++erased;
+            countWhenErased = state.dotCount;
+            QCOMPARE(valueOf(state.dotPath[0]),
+                     std::int16_t(2)); // the lines are erased from the path
+        });
     QCOMPARE(outcome, SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
     QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::YesNo);
@@ -251,8 +236,9 @@ void TestCommands::summitSorryNoCloses()
     state.dotPath = pathOf({1, 3});
     state.dotCount = 2;
     int erased = 0;
-    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [&] { ++erased; }),
-             SummitOutcome::Close);
+    QCOMPARE(
+        runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [&] { ++erased; }),
+        SummitOutcome::Close);
     QCOMPARE(erased, 0);
     QCOMPARE(state.dotCount, std::int16_t(2));
 }
@@ -263,7 +249,7 @@ void TestCommands::summitWithNoDotIsSorry()
     dialogs.answerMessage(Dialogs::Answer::Yes);
     RecordingCanvas canvas;
     GridState state; // nothing recorded
-    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf({1, 2, 3}), [] {}),
+    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [] {}),
              SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
 }
@@ -272,7 +258,7 @@ void TestCommands::loadedPatternLaysOutB()
 {
     RecordingCanvas canvas;
     canvas.setControlRect(GridControl::PicB, QRectF(7000, 1000, 5550, 2490));
-    showLoadedPattern(patternOf({5, 0, 7}), canvas);
+    showLoadedPattern(patternOf(Values{5, 0, 7}), canvas);
     // Column step 5550 / 9 = 616.67; row step 2490 / 7 = 355.71, rounded to 356.
     QCOMPARE(canvas.dotRect(Side::B, 0).topLeft(), QPointF(240, 120));
     QCOMPARE(canvas.dotRect(Side::B, 62).topLeft(),

@@ -1,7 +1,11 @@
 #include "shell/appsetup.h"
 
+#include "forms/pictures.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <cstring>
 
 namespace appsetup {
@@ -10,7 +14,9 @@ void configureApplication()
 {
     QApplication::setOrganizationName(QStringLiteral("plimso"));
     QApplication::setApplicationName(QStringLiteral("plimso"));
-    QApplication::setApplicationDisplayName(QStringLiteral("plimso"));
+    // No display name: the window system would append it to every title, and
+    // the prompt must read "INPUT", not "INPUT — plimso".
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures::greenDotImage())));
     // The definitions name the Traditional Chinese system font of their origin.
     QFont::insertSubstitutions(QStringLiteral("新細明體"), {QStringLiteral("AR PL UMing TW"),
                                                             QStringLiteral("AR PL UMing TW MBE"),

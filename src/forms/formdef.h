@@ -64,6 +64,23 @@ struct FormDef {
     std::vector<ControlDef> controls; // in creation order, containers first
 };
 
+// A control of `kind` at (left, top), width x height twips inside `container`
+// (nullptr: the window); the definition tables start every control from this.
+inline ControlDef placed(const char *name, ControlKind kind, const char *container, double left,
+                         double top, double width, double height, int tabIndex = -1)
+{
+    ControlDef d;
+    d.name = name;
+    d.kind = kind;
+    d.container = container;
+    d.left = left;
+    d.top = top;
+    d.width = width;
+    d.height = height;
+    d.tabIndex = tabIndex;
+    return d;
+}
+
 // "imgGreen(40)" for an array element, the plain name otherwise.
 QString objectName(const ControlDef &def);
 

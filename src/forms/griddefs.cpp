@@ -37,14 +37,9 @@ struct Variant {
 // A dot of either grid: 240 x 240 twips, green, at its design position.
 ControlDef dot(const char *array, const char *surface, int i, QPointF position, bool tipped)
 {
-    ControlDef d{};
-    d.name = array;
+    ControlDef d =
+        placed(array, ControlKind::Image, surface, position.x(), position.y(), kDot, kDot);
     d.index = i;
-    d.kind = ControlKind::Image;
-    d.container = surface;
-    d.left = position.x();
-    d.top = position.y();
-    d.width = d.height = kDot;
     d.picture = PictureDef::GreenDot;
     d.toolTip = tipped ? kPortTip : nullptr;
     return d;
@@ -62,13 +57,7 @@ ControlDef dotB(int i)
 
 ControlDef redImage(const char *name, const char *container, double left, double top)
 {
-    ControlDef d{};
-    d.name = name;
-    d.kind = ControlKind::Image;
-    d.container = container;
-    d.left = left;
-    d.top = top;
-    d.width = d.height = kDot;
+    ControlDef d = placed(name, ControlKind::Image, container, left, top, kDot, kDot);
     d.picture = PictureDef::RedDot;
     d.toolTip = kPortTip;
     return d;
@@ -77,14 +66,7 @@ ControlDef redImage(const char *name, const char *container, double left, double
 ControlDef surface(const char *name, double left, double top, double width, double height, int tab,
                    ColourDef back, ColourDef fore)
 {
-    ControlDef d{};
-    d.name = name;
-    d.kind = ControlKind::PictureBox;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    d.tabIndex = tab;
+    ControlDef d = placed(name, ControlKind::PictureBox, nullptr, left, top, width, height, tab);
     d.back = back;
     d.fore = fore;
     return d;
@@ -93,14 +75,7 @@ ControlDef surface(const char *name, double left, double top, double width, doub
 ControlDef button(const char *name, const char *caption, double left, double top, double width,
                   int tab)
 {
-    ControlDef d{};
-    d.name = name;
-    d.kind = ControlKind::CommandButton;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = 1095;
-    d.tabIndex = tab;
+    ControlDef d = placed(name, ControlKind::CommandButton, nullptr, left, top, width, 1095, tab);
     d.caption = caption;
     return d;
 }

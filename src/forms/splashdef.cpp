@@ -10,15 +10,8 @@ ControlDef label(const char *name, double left, double top, double width, double
                  int tabIndex, const char *caption, const char *tag, Qt::Alignment alignment,
                  bool autoSize, double pointSize, bool bold)
 {
-    ControlDef c{};
-    c.name = name;
-    c.kind = ControlKind::Label;
-    c.container = "fraMainFrame";
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    c.tabIndex = tabIndex;
+    ControlDef c =
+        placed(name, ControlKind::Label, "fraMainFrame", left, top, width, height, tabIndex);
     c.caption = caption;
     c.tag = tag;
     c.alignment = alignment;
@@ -34,25 +27,11 @@ FormDef makeSplashDef()
     f.clientWidth = 7455;
     f.clientHeight = 4710;
 
-    ControlDef frame{};
-    frame.name = "fraMainFrame";
-    frame.kind = ControlKind::Frame;
-    frame.left = 45;
-    frame.top = -15;
-    frame.width = 7380;
-    frame.height = 4590;
-    frame.tabIndex = 0;
-    f.controls.push_back(frame);
+    f.controls.push_back(
+        placed("fraMainFrame", ControlKind::Frame, nullptr, 45, -15, 7380, 4590, 0));
 
-    ControlDef logo{};
-    logo.name = "picLogo";
-    logo.kind = ControlKind::PictureBox;
-    logo.container = "fraMainFrame";
-    logo.left = 510;
-    logo.top = 855;
-    logo.width = 1815;
-    logo.height = 2385;
-    logo.tabIndex = 2;
+    ControlDef logo =
+        placed("picLogo", ControlKind::PictureBox, "fraMainFrame", 510, 855, 1815, 2385, 2);
     logo.picture = PictureDef::Logo;
     f.controls.push_back(logo);
 

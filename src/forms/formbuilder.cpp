@@ -198,7 +198,12 @@ bool setCaption(QObject *control, const QString &text)
 {
     if (auto *l = qobject_cast<QLabel *>(control)) {
         l->setText(text);
-        if (l->property("autoSize").toBool()) l->adjustSize();
+        if (l->property("autoSize").toBool()) {
+            // A label that sizes itself grows away from the side it is aligned to.
+            const int right = l->x() + l->width();
+            l->adjustSize();
+            if (l->alignment() & Qt::AlignRight) l->move(right - l->width(), l->y());
+        }
         l->setAccessibleName(QString(text).remove(QLatin1Char('&')));
         return true;
     }

@@ -1,9 +1,7 @@
 #include "grid/frmdocument.h"
 
 #include "forms/colours.h"
-#include "forms/dialogs.h"
 #include "forms/griddefs.h"
-#include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "grid/pathdrawing.h"
 #include "pattern/commands.h"
@@ -16,8 +14,6 @@ frmDocument::frmDocument(AppContext &ctx, QWidget *parent)
     : GridWindow(forms::frmDocumentDef(), "CmdTest", ctx, nullptr, parent)
 {
     connect(CmdTest(), &QPushButton::clicked, this, &frmDocument::CmdTest_Click);
-    for (int i = 0; i < kDotCount; ++i)
-        connect(b_imgGreen(i), &ImageControl::clicked, this, &frmDocument::b_imgGreen_Click);
     Form_Load();
 }
 
@@ -29,11 +25,6 @@ void frmDocument::MyDraw(int tColor, int Bflag)
 void frmDocument::CmdTest_Click()
 {
     runTest(context().dialogs, this, context().programFolder, state().dotPath, *this);
-}
-
-void frmDocument::b_imgGreen_Click(int index)
-{
-    context().dialogs.message(this, dotPositionText(dotRect(Side::B, index)));
 }
 
 void frmDocument::loadSettings()

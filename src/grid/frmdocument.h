@@ -20,7 +20,6 @@ public:
 
 public slots:
     void CmdTest_Click();
-    void b_imgGreen_Click(int index);
 
 protected:
     void loadSettings() override;

@@ -1,9 +1,7 @@
 #include "grid/frmoldfile.h"
 
 #include "forms/colours.h"
-#include "forms/dialogs.h"
 #include "forms/griddefs.h"
-#include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "grid/pathdrawing.h"
 #include "pattern/commands.h"
@@ -17,8 +15,6 @@ frmOldFile::frmOldFile(AppContext &ctx, GridState &state, QWidget *parent)
     : GridWindow(forms::frmOldFileDef(), "CmdA", ctx, &state, parent)
 {
     connect(CmdA(), &QPushButton::clicked, this, &frmOldFile::CmdA_Click);
-    for (int i = 0; i < kDotCount; ++i)
-        connect(b_imgGreen(i), &ImageControl::clicked, this, &frmOldFile::b_imgGreen_Click);
     Form_Load();
 }
 
@@ -41,13 +37,8 @@ void frmOldFile::b_MyDraw(int bColor)
 void frmOldFile::CmdA_Click()
 {
     const auto outcome = runSummit(context().dialogs, this, state(), *this, Module1::LoadedPattern,
-                                   [this] { MyDraw(colours::kLightYellow, 0); });
+                                   [this] { MyDraw(eraseColour(), 0); });
     if (outcome == SummitOutcome::Close) closeWindow();
-}
-
-void frmOldFile::b_imgGreen_Click(int index)
-{
-    context().dialogs.message(this, dotPositionText(dotRect(Side::B, index)));
 }
 
 void frmOldFile::loadSettings()

@@ -27,7 +27,6 @@ public:
 
 public slots:
     void CmdA_Click();
-    void b_imgGreen_Click(int index);
 
 protected:
     void loadSettings() override;

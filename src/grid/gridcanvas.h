@@ -40,3 +40,19 @@ public:
                        float(r.top()) + float(r.height()) / 2.0f);
     }
 };
+
+// Joins successive points of a path: each point is drawn back to the one
+// before it, the first to itself (a zero-length line at its own centre).
+class SegmentChain {
+public:
+    // The point the segment ending at `point` starts from; `point` becomes the last one.
+    QPointF previousFor(QPointF point)
+    {
+        const QPointF previous = m_last.value_or(point);
+        m_last = point;
+        return previous;
+    }
+
+private:
+    std::optional<QPointF> m_last;
+};

@@ -21,6 +21,12 @@ inline std::int16_t valueOf(const PathEntry &e)
     return e.value_or(0);
 }
 
+// The dot index a dot number names, or -1 for 0 and numbers that name no dot.
+inline int dotIndexOf(int number)
+{
+    return number >= 1 && number <= kDotCount ? number - 1 : -1;
+}
+
 struct GridState {
     DotPath dotPath{};         // all empty
     std::int16_t dotCount = 0; // clicks recorded

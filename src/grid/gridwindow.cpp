@@ -1,53 +1,64 @@
 #include "grid/gridwindow.h"
 
 #include "forms/colours.h"
+#include "forms/dialogs.h"
 #include "forms/formbuilder.h"
 #include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "forms/twips.h"
 #include "grid/gridlayout.h"
 #include "grid/pathdrawing.h"
+#include "pattern/commands.h"
+#include "shell/appcontext.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+#include <cstring>
 #include <utility>
 
 GridWindow::GridWindow(const forms::FormDef &def, const char *buttonAName, AppContext &ctx,
                        GridState *sharedState, QWidget *parent)
     : QWidget(parent), m_ctx(ctx), m_state(sharedState ? sharedState : &m_ownState)
 {
+    // The built controls stand in definition order: one pass picks them up.
     const forms::BuiltForm form = forms::buildForm(def, this);
-    m_picA = form.get<PictureSurface>(QStringLiteral("PicA"));
-    m_picB = form.get<PictureSurface>(QStringLiteral("PicB"));
-    m_imgRed = form.get<ImageControl>(QStringLiteral("imgRed"));
-    m_bImgRed = form.get<ImageControl>(QStringLiteral("B_imgRed"));
-    m_buttonA = form.get<QPushButton>(QString::fromUtf8(buttonAName));
-    m_cmdB = form.get<QPushButton>(QStringLiteral("CmdB"));
-    Q_ASSERT(m_picA && m_picB && m_imgRed && m_bImgRed && m_buttonA && m_cmdB);
-    for (int i = 0; i < kPathLength; ++i)
-        m_imgGreen[size_t(i)] = form.get<ImageControl>(QStringLiteral("imgGreen(%1)").arg(i));
-    for (int i = 0; i < kDotCount; ++i)
-        m_bImgGreen[size_t(i)] = form.get<ImageControl>(QStringLiteral("b_imgGreen(%1)").arg(i));
-
-    for (const forms::ControlDef &c : def.controls) {
-        const QRectF r(c.left, c.top, c.width, c.height);
-        const QString name = forms::objectName(c);
-        if (name == QLatin1String("PicA"))
-            m_controlTwips[size_t(GridControl::PicA)] = r;
-        else if (name == QLatin1String("PicB"))
-            m_controlTwips[size_t(GridControl::PicB)] = r;
-        else if (name == QLatin1String("CmdB"))
-            m_controlTwips[size_t(GridControl::CmdB)] = r;
-        else if (name == QString::fromUtf8(buttonAName))
-            m_controlTwips[size_t(GridControl::ButtonA)] = r;
+    for (size_t i = 0; i < def.controls.size(); ++i) {
+        const forms::ControlDef &c = def.controls[i];
+        QObject *control = form.controls[i];
+        const QRectF bounds(c.left, c.top, c.width, c.height);
+        const auto is = [&c](const char *name) { return std::strcmp(c.name, name) == 0; };
+        if (is("imgGreen")) {
+            m_imgGreen[size_t(c.index)] = qobject_cast<ImageControl *>(control);
+        } else if (is("b_imgGreen")) {
+            m_bImgGreen[size_t(c.index)] = qobject_cast<ImageControl *>(control);
+        } else if (is("imgRed")) {
+            m_imgRed = qobject_cast<ImageControl *>(control);
+        } else if (is("B_imgRed")) {
+            m_bImgRed = qobject_cast<ImageControl *>(control);
+        } else if (is("PicA")) {
+            m_picA = qobject_cast<PictureSurface *>(control);
+            m_controlTwips[size_t(GridControl::PicA)] = bounds;
+        } else if (is("PicB")) {
+            m_picB = qobject_cast<PictureSurface *>(control);
+            m_controlTwips[size_t(GridControl::PicB)] = bounds;
+        } else if (is("CmdB")) {
+            m_cmdB = qobject_cast<QPushButton *>(control);
+            m_controlTwips[size_t(GridControl::CmdB)] = bounds;
+        } else if (is(buttonAName)) {
+            m_buttonA = qobject_cast<QPushButton *>(control);
+            m_controlTwips[size_t(GridControl::ButtonA)] = bounds;
+        }
     }
+    Q_ASSERT(m_picA && m_picB && m_imgRed && m_bImgRed && m_buttonA && m_cmdB);
 
     for (int i = 0; i < kDotCount; ++i) {
         ImageControl *dot = m_imgGreen[size_t(i)];
         connect(dot, &ImageControl::clicked, this, &GridWindow::imgGreenClicked);
         connect(dot, &ImageControl::doubleClicked, this, &GridWindow::imgGreenDoubleClicked);
+        connect(m_bImgGreen[size_t(i)], &ImageControl::clicked, this,
+                &GridWindow::b_imgGreen_Click);
     }
 }
 
@@ -161,6 +172,11 @@ void GridWindow::imgGreenClicked(int index)
 void GridWindow::imgGreenDoubleClicked(int index)
 {
     imgGreen_DblClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false));
+}
+
+void GridWindow::b_imgGreen_Click(int index)
+{
+    m_ctx.dialogs.message(this, dotPositionText(dotRect(Side::B, index)));
 }
 
 void GridWindow::resizeEvent(QResizeEvent *event)

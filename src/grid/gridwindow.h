@@ -43,6 +43,9 @@ public:
     // Draws the recorded path again (see grid/pathdrawing.h).
     virtual void MyDraw(int tColor, int Bflag) = 0;
 
+    // A click on a replay dot shows its position: Left, a space, Top (twips).
+    void b_imgGreen_Click(int index);
+
     // Lays the window out from its current inner size (see grid/gridlayout.h).
     void Form_Resize();
 

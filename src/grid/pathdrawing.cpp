@@ -29,14 +29,12 @@ void MyDraw(GridKind kind, const GridState &state, GridCanvas &canvas, int tColo
             const Pattern &stored)
 {
     const bool alsoB = kind == GridKind::Editor && bFlag == 1;
-    std::optional<QPointF> current;
+    SegmentChain chain;
     for (int p = 0; p < kDotCount; ++p) { // position 63 is never drawn
-        const int n = valueOf(state.dotPath[static_cast<size_t>(p)]);
-        if (n < 1 || n > kDotCount) continue;
-        const int d = n - 1;
+        const int d = dotIndexOf(valueOf(state.dotPath[static_cast<size_t>(p)]));
+        if (d < 0) continue;
         const QPointF centre = GridCanvas::centre(canvas.dotRect(Side::A, d));
-        const QPointF previous = current.value_or(centre); // the first dot: zero length
-        current = centre;
+        const QPointF previous = chain.previousFor(centre);
         canvas.drawLine(Side::A, centre, previous, tColor);
         canvas.setDotPicture(Side::A, d, DotPicture::Red);
         if (alsoB) {

@@ -1,6 +1,7 @@
 #include "pattern/commands.h"
 
 #include "forms/dialogs.h"
+#include "grid/pathdrawing.h"
 #include "pattern/patternfile.h"
 #include "pattern/replay.h"
 #include "pattern/summit.h"
@@ -52,7 +53,6 @@ SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, Gri
     erase();
     for (int i = 0; i < kDotCount; ++i)
         canvas.setDotPicture(Side::A, i, DotPicture::Green);
-    for (int i = 0; i < kDotCount; ++i)
-        state.dotPath[size_t(i)] = std::int16_t{0};
+    Form_QueryUnload(state); // the path is cleared as a close clears it: positions 0..62
     return SummitOutcome::TryAgain;
 }

@@ -1,57 +1,49 @@
 #include "pattern/replay.h"
 
 #include "forms/colours.h"
+#include "grid/gridlayout.h"
 
 #include <cmath>
 
 namespace {
-// Joins successive points; the first point gets a zero-length line at itself.
-struct PolyLine {
-    std::optional<QPointF> previous;
-    void to(GridCanvas &canvas, QPointF point, int colour)
-    {
-        canvas.drawLine(Side::B, point, previous.value_or(point), colour);
-        previous = point;
+
+// Joins the dots numbered numberAt(0), ..., numberAt(count - 1) on B in
+// `colour`, through the centres of the dots of side `centresFrom`, skipping
+// numbers that name no dot, and turns those B dots red.
+template <class NumberAt>
+void joinOnB(GridCanvas &canvas, int count, NumberAt numberAt, Side centresFrom, int colour)
+{
+    SegmentChain chain;
+    for (int i = 0; i < count; ++i) {
+        const int d = dotIndexOf(numberAt(static_cast<size_t>(i)));
+        if (d < 0) continue;
+        const QPointF centre = GridCanvas::centre(canvas.dotRect(centresFrom, d));
+        canvas.drawLine(Side::B, centre, chain.previousFor(centre), colour);
+        canvas.setDotPicture(Side::B, d, DotPicture::Red);
     }
-};
+}
+
 } // namespace
 
 void replayPath(const DotPath &path, GridCanvas &canvas)
 {
-    PolyLine line;
-    for (const PathEntry &entry : path) {
-        const int n = valueOf(entry);
-        if (n < 1 || n > kDotCount) continue;
-        line.to(canvas, GridCanvas::centre(canvas.dotRect(Side::B, n - 1)), colours::kRed);
-        canvas.setDotPicture(Side::B, n - 1, DotPicture::Red);
-    }
+    joinOnB(
+        canvas, kPathLength, [&](size_t i) { return valueOf(path[i]); }, Side::B, colours::kRed);
 }
 
 void drawStoredPattern(const Pattern &pattern, GridCanvas &canvas, int consoleColour)
 {
-    PolyLine line;
-    for (int i = 0; i < kDotCount; ++i) {
-        const int n = pattern[static_cast<size_t>(i)];
-        if (n < 1 || n > kDotCount) continue;
-        line.to(canvas, GridCanvas::centre(canvas.dotRect(Side::A, n - 1)), consoleColour);
-        canvas.setDotPicture(Side::B, n - 1, DotPicture::Red);
-    }
+    joinOnB(
+        canvas, kDotCount, [&](size_t i) { return pattern[i]; }, Side::A, consoleColour);
 }
 
 void showLoadedPattern(const Pattern &pattern, GridCanvas &canvas)
 {
     const QRectF picB = canvas.controlRect(GridControl::PicB);
-    const float colW = float(picB.width()) / 9.0f;
-    const auto rowH = static_cast<std::int16_t>(std::nearbyint(float(picB.height()) / 7.0f));
-    for (int n = 0; n < kDotCount; ++n) {
-        const int r = n / kGridColumns, c = n % kGridColumns;
-        canvas.moveDot(Side::B, n, QPointF(float(c) * colW + 240.0f, float(r * rowH + 120)));
-    }
-    PolyLine line;
-    for (int k = 0; k < kDotCount; ++k) {
-        const int n = pattern[static_cast<size_t>(k)];
-        if (n < 1 || n > kDotCount) continue;
-        line.to(canvas, GridCanvas::centre(canvas.dotRect(Side::B, n - 1)), colours::kRed);
-        canvas.setDotPicture(Side::B, n - 1, DotPicture::Red);
-    }
+    // Unlike the window's own layout, the row step is rounded to a whole twip.
+    const QSizeF steps(float(picB.width()) / 9.0f, std::nearbyint(float(picB.height()) / 7.0f));
+    for (int n = 0; n < kDotCount; ++n)
+        canvas.moveDot(Side::B, n, gridlayout::dotTopLeft(n, steps));
+    joinOnB(
+        canvas, kDotCount, [&](size_t i) { return pattern[i]; }, Side::B, colours::kRed);
 }

@@ -26,8 +26,6 @@ frmMain::frmMain(AppContext &context, QWidget *parent) : QMainWindow(parent), m_
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
-    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setBackground(
         QApplication::palette().color(colours::paletteRole(colours::System::AppWorkspace)));
     setCentralWidget(m_mdiArea);
@@ -66,10 +64,7 @@ void frmMain::MDIForm_Load()
 
 void frmMain::applyPlacement()
 {
-    const PlacementStore store;
-    const QRect outer(twips::toPixels(store.left()), twips::toPixels(store.top()),
-                      twips::toPixels(store.width()), twips::toPixels(store.height()));
-    const QRect wanted = screenfit::fitToScreens(outer);
+    const QRect wanted = screenfit::fitToScreens(twips::toPixels(PlacementStore().read()));
     // Qt positions a window by its frame but sizes it by its client area.
     const QSize margins = frameGeometry().size() - size();
     move(wanted.topLeft());

@@ -14,6 +14,7 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class StatusClock;
+class frmOldFile;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -44,8 +45,9 @@ public:
     // Reads a pattern file into the stored pattern; a file that is not a
     // pattern is reported and changes nothing. True when it was read.
     bool openDraw(const QString &tFilename);
-    // Shows the stored pattern on the challenge window, creating it if needed.
-    void MyLoadPicture();
+    // Shows the stored pattern on the challenge window, creating it if needed;
+    // returns that window.
+    frmOldFile *MyLoadPicture();
 
     // Frame commands.
     void tbToolBar_ButtonClick(const QString &key);

@@ -106,6 +106,7 @@ void frmMain::buildStatusBar()
     sbStatusBar = new QStatusBar(this);
     markControl(sbStatusBar, QString::fromUtf8(md::kStatusBarName), "StatusBar");
     sbStatusBar->setSizeGripEnabled(true);
+    sbStatusBar->setMinimumHeight(twips::toPixels(md::kStatusBarHeight));
     QLabel *date = nullptr;
     QLabel *time = nullptr;
     for (const md::PanelDef &def : md::statusPanels()) {

@@ -48,10 +48,9 @@ void frmMain::mnuFileOpen_Click()
     const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles);
     if (file.isEmpty()) return;
     if (!openDraw(file)) return;
-    MyLoadPicture();
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.
-    if (frmOldFile *challenge = challengeWindow(m_mdiArea, m_context, false)) {
+    if (frmOldFile *challenge = MyLoadPicture()) {
         QMdiSubWindow *sub = challenge->subWindow();
         setCaption(sub, QDir::toNativeSeparators(file));
         m_mdiArea->setActiveSubWindow(sub);
@@ -72,12 +71,13 @@ bool frmMain::openDraw(const QString &tFilename)
     return true;
 }
 
-void frmMain::MyLoadPicture()
+frmOldFile *frmMain::MyLoadPicture()
 {
     // The first use creates and loads the challenge, whose own layout already
     // draws the stored pattern; the pattern is then drawn on its replay grid.
-    if (frmOldFile *challenge = challengeWindow(m_mdiArea, m_context, true))
-        showLoadedPattern(Module1::LoadedPattern, *challenge);
+    frmOldFile *challenge = challengeWindow(m_mdiArea, m_context, true);
+    if (challenge) showLoadedPattern(Module1::LoadedPattern, *challenge);
+    return challenge;
 }
 
 void frmMain::mnuFileSave_Click()

@@ -39,20 +39,6 @@ void frmSplash::Form_Load()
     Module1::ApplyStringTable(this);
     forms::setCaption(control<QLabel>("lblVersion"), QStringLiteral("Version ") + version::text());
     forms::setCaption(control<QLabel>("lblProductName"), QStringLiteral("plimso"));
-    anchorAutoSizedLabels();
-}
-
-void frmSplash::anchorAutoSizedLabels()
-{
-    // A right-aligned label that sizes itself keeps its right edge, so a
-    // longer text grows leftwards instead of running off the frame.
-    for (const forms::ControlDef &def : forms::splashDef().controls) {
-        if (def.kind != forms::ControlKind::Label || !def.autoSize ||
-            !(def.alignment & Qt::AlignRight))
-            continue;
-        if (auto *l = m_built.get<QLabel>(forms::objectName(def)))
-            l->move(twips::toPixels(def.left + def.width) - l->width(), l->y());
-    }
 }
 
 void frmSplash::closeEvent(QCloseEvent *event)

@@ -23,7 +23,6 @@ protected:
 
 private:
     void Form_Load();
-    void anchorAutoSizedLabels();
 
     forms::BuiltForm m_built;
 };

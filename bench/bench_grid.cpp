@@ -6,7 +6,7 @@
 #include "forms/picturesurface.h"
 #include "grid/frmdocument.h"
 #include "grid/workspace.h"
-#include "shell/appcontext.h"
+#include "grid/appcontext.h"
 
 #include "silentdialogs.h"
 

@@ -1,11 +1,12 @@
 // Opening a pattern (read, parse, merge, draw) and one Summit check, timed.
 // Targets: open and draw within 5 ms, a Summit check of 64 dots within 0.1 ms.
 // Runs offscreen unless another platform is asked for.
+#include "logic/consolecolour.h"
 #include "forms/colours.h"
 #include "forms/picturesurface.h"
-#include "pattern/patternfile.h"
-#include "pattern/replay.h"
-#include "pattern/summit.h"
+#include "logic/patternfile.h"
+#include "logic/replay.h"
+#include "logic/summit.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -90,7 +91,7 @@ int main(int argc, char **argv)
     auto open = [&](GridCanvas &canvas) {
         const ReadResult r = readPatternFile(file);
         if (r.ok) mergeInto(loaded, r.values);
-        drawStoredPattern(loaded, canvas, colours::kRed);
+        drawStoredPattern(loaded, canvas, consolecolour::kRed);
     };
     const double openNull = medianMicros(2000, 1, [&] { open(nullCanvas); });
     const double openSurface = medianMicros(2000, 1, [&] { open(surfaceCanvas); });

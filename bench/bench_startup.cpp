@@ -1,7 +1,7 @@
 // Start-up cost: time from process start to the frame being shown, processor
 // time spent during the one-second splash wait, and peak resident memory with
 // the frame up. Run it with a display (or QT_QPA_PLATFORM=offscreen).
-#include "shell/appcontext.h"
+#include "grid/appcontext.h"
 #include "shell/appsetup.h"
 #include "shell/frmmain.h"
 #include "shell/module1.h"

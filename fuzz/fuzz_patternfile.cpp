@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the pattern file reader. Whatever it accepts must be
 // a usable pattern, and writing that pattern out must read back the same.
-#include "pattern/patternfile.h"
+#include "logic/patternfile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -31,23 +31,5 @@ QPalette::ColorRole paletteRole(System s)
     return QPalette::Window;
 }
 
-QColor standard(System s)
-{
-    switch (s) {
-    case System::WindowBackground:
-        return Qt::white;
-    case System::WindowText:
-        return Qt::black;
-    case System::TitleBarText:
-        return Qt::white;
-    case System::ButtonFace:
-        return QColor(192, 192, 192);
-    case System::ButtonText:
-        return Qt::black;
-    case System::AppWorkspace:
-        return QColor(128, 128, 128);
-    }
-    return Qt::white;
-}
 
 } // namespace colours

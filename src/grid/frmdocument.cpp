@@ -1,11 +1,12 @@
+#include "logic/consolecolour.h"
 #include "grid/frmdocument.h"
 
 #include "forms/colours.h"
 #include "forms/griddefs.h"
 #include "forms/picturesurface.h"
-#include "grid/pathdrawing.h"
-#include "pattern/commands.h"
-#include "shell/appcontext.h"
+#include "logic/pathdrawing.h"
+#include "grid/commands.h"
+#include "grid/appcontext.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -35,7 +36,7 @@ void frmDocument::loadSettings()
 
 int frmDocument::eraseColour() const
 {
-    return colours::kBrightWhite;
+    return consolecolour::kBrightWhite;
 }
 
 void frmDocument::mousePressEvent(QMouseEvent *event)

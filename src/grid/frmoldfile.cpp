@@ -1,12 +1,13 @@
+#include "logic/consolecolour.h"
 #include "grid/frmoldfile.h"
 
 #include "forms/colours.h"
 #include "forms/griddefs.h"
 #include "forms/picturesurface.h"
-#include "grid/pathdrawing.h"
-#include "pattern/commands.h"
-#include "pattern/replay.h"
-#include "shell/appcontext.h"
+#include "logic/pathdrawing.h"
+#include "grid/commands.h"
+#include "logic/replay.h"
+#include "grid/appcontext.h"
 #include "shell/module1.h"
 
 #include <QPushButton>
@@ -48,5 +49,5 @@ void frmOldFile::loadSettings()
 
 int frmOldFile::eraseColour() const
 {
-    return colours::kLightYellow;
+    return consolecolour::kLightYellow;
 }

@@ -6,10 +6,10 @@
 #include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "forms/twips.h"
-#include "grid/gridlayout.h"
-#include "grid/pathdrawing.h"
-#include "pattern/commands.h"
-#include "shell/appcontext.h"
+#include "logic/gridlayout.h"
+#include "logic/pathdrawing.h"
+#include "grid/commands.h"
+#include "grid/appcontext.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

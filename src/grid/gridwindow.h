@@ -9,8 +9,8 @@
 // window of inner size 0 x 0, so its surfaces keep their bounds. Closing never
 // fails and always runs Form_QueryUnload first.
 #include "forms/formdef.h"
-#include "grid/gridcanvas.h"
-#include "grid/gridstate.h"
+#include "logic/gridcanvas.h"
+#include "logic/gridstate.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // The multiple-document frame: menus, toolbar and status bar built from the
 // frame's definition, child windows in a QMdiArea, the remembered placement,
 // and the frame's commands. Handlers carry the names of the events they serve.
-#include "shell/appcontext.h"
+#include "grid/appcontext.h"
 
 #include <QMainWindow>
 #include <QSize>

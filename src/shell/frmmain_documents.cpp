@@ -9,8 +9,8 @@
 #include "grid/frmdocument.h"
 #include "grid/frmoldfile.h"
 #include "grid/workspace.h"
-#include "pattern/patternfile.h"
-#include "pattern/replay.h"
+#include "logic/patternfile.h"
+#include "logic/replay.h"
 #include "shell/module1.h"
 
 #include <QDir>

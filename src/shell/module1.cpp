@@ -1,7 +1,7 @@
 #include "shell/module1.h"
 
 #include "forms/qtdialogs.h"
-#include "shell/appcontext.h"
+#include "grid/appcontext.h"
 #include "shell/appsetup.h"
 #include "shell/frmmain.h"
 #include "shell/startup.h"

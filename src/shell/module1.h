@@ -1,7 +1,7 @@
 #pragma once
 // Program-wide procedures and data: start-up, the string-table filler and the
 // one stored pattern that File > Open fills.
-#include "pattern/pattern.h"
+#include "logic/pattern.h"
 
 #include <cstdint>
 

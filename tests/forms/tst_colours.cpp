@@ -1,3 +1,4 @@
+#include "logic/consolecolour.h"
 #include "forms/colours.h"
 
 #include <QtTest>
@@ -12,8 +13,6 @@ private slots:
     void outOfRangeWraps_data();
     void outOfRangeWraps();
     void namedNumbers();
-    void standardScheme_data();
-    void standardScheme();
     void systemColoursHaveDistinctRoles();
 };
 
@@ -66,27 +65,9 @@ void TstColours::outOfRangeWraps()
 
 void TstColours::namedNumbers()
 {
-    QCOMPARE(colours::console(colours::kRed), QColor(128, 0, 0));
-    QCOMPARE(colours::console(colours::kLightYellow), QColor(255, 255, 0));
-    QCOMPARE(colours::console(colours::kBrightWhite), QColor(255, 255, 255));
-}
-
-void TstColours::standardScheme_data()
-{
-    QTest::addColumn<int>("system");
-    QTest::addColumn<QColor>("rgb");
-    QTest::newRow("5 window background") << 5 << QColor(255, 255, 255);
-    QTest::newRow("8 window text") << 8 << QColor(0, 0, 0);
-    QTest::newRow("9 title-bar text") << 9 << QColor(255, 255, 255);
-    QTest::newRow("15 button face") << 15 << QColor(192, 192, 192);
-    QTest::newRow("18 button text") << 18 << QColor(0, 0, 0);
-}
-
-void TstColours::standardScheme()
-{
-    QFETCH(int, system);
-    QFETCH(QColor, rgb);
-    QCOMPARE(colours::standard(colours::System(system)), rgb);
+    QCOMPARE(colours::console(consolecolour::kRed), QColor(128, 0, 0));
+    QCOMPARE(colours::console(consolecolour::kLightYellow), QColor(255, 255, 0));
+    QCOMPARE(colours::console(consolecolour::kBrightWhite), QColor(255, 255, 255));
 }
 
 void TstColours::systemColoursHaveDistinctRoles()

@@ -1,9 +1,10 @@
+#include "logic/consolecolour.h"
 #include "forms/colours.h"
 #include "forms/imagecontrol.h"
 #include "forms/pictures.h"
 #include "forms/picturesurface.h"
 #include "support/testenv.h"
-#include "surfacepixels.h"
+#include "support/surfacepixels.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -34,7 +35,7 @@ private slots:
 
 namespace {
 
-const QRgb kRed = colours::console(colours::kRed).rgb();
+const QRgb kRed = colours::console(consolecolour::kRed).rgb();
 const QRgb kWhite = qRgb(255, 255, 255);
 
 // The centre of a 240 x 240 twips dot at (left, top), in twips.
@@ -79,7 +80,7 @@ void TstPictureSurface::lineBetweenDotCentres()
     QFETCH(QPoint, firstPixel);
     QFETCH(QPoint, lastPixel);
     auto s = picA();
-    s->drawLine(from, to, colours::console(colours::kRed));
+    s->drawLine(from, to, colours::console(consolecolour::kRed));
     const QImage &img = s->backingImage();
 
     QCOMPARE(img.pixel(firstPixel), kRed);
@@ -103,9 +104,9 @@ void TstPictureSurface::redrawInBackgroundRestores_data()
 {
     QTest::addColumn<int>("background");
     QTest::addColumn<int>("width");
-    QTest::newRow("editor white, width 1") << int(colours::kBrightWhite) << 1;
-    QTest::newRow("challenge yellow, width 5") << int(colours::kLightYellow) << 5;
-    QTest::newRow("challenge yellow, width 1") << int(colours::kLightYellow) << 1;
+    QTest::newRow("editor white, width 1") << int(consolecolour::kBrightWhite) << 1;
+    QTest::newRow("challenge yellow, width 5") << int(consolecolour::kLightYellow) << 5;
+    QTest::newRow("challenge yellow, width 1") << int(consolecolour::kLightYellow) << 1;
 }
 
 void TstPictureSurface::redrawInBackgroundRestores()
@@ -122,9 +123,9 @@ void TstPictureSurface::redrawInBackgroundRestores()
 
     const QList<QPointF> path = {dotCentre(480, 240), dotCentre(1320, 360), dotCentre(2160, 480),
                                  dotCentre(480, 2520), dotCentre(6240, 3360)};
-    s->drawLine(path[0], path[0], colours::console(colours::kRed)); // the first click's dot
+    s->drawLine(path[0], path[0], colours::console(consolecolour::kRed)); // the first click's dot
     for (int i = 1; i < path.size(); ++i)
-        s->drawLine(path[i - 1], path[i], colours::console(colours::kRed));
+        s->drawLine(path[i - 1], path[i], colours::console(consolecolour::kRed));
     QVERIFY(s->backingImage() != fresh->backingImage());
 
     s->drawLine(path[0], path[0], back);
@@ -147,7 +148,7 @@ void TstPictureSurface::zeroLengthLineIsDotOfLineWidth()
     QFETCH(int, width);
     auto s = picA();
     s->setLineWidth(width);
-    s->drawLine(dotCentre(480, 240), dotCentre(480, 240), colours::console(colours::kRed));
+    s->drawLine(dotCentre(480, 240), dotCentre(480, 240), colours::console(consolecolour::kRed));
     const QList<QPoint> red = pixelsOf(s->backingImage(), kRed);
     const QRect box = boundingRect(red);
     QCOMPARE(box.size(), QSize(width, width));
@@ -164,8 +165,8 @@ void TstPictureSurface::widthFiveVersusOne()
     auto thick = picA();
     thick->setLineWidth(5);
     const QPointF a = dotCentre(1320, 360), b = dotCentre(2160, 360); // (96,32) to (152,32)
-    thin->drawLine(a, b, colours::console(colours::kRed));
-    thick->drawLine(a, b, colours::console(colours::kRed));
+    thin->drawLine(a, b, colours::console(consolecolour::kRed));
+    thick->drawLine(a, b, colours::console(consolecolour::kRed));
     QCOMPARE(rowsAt(thin->backingImage(), 120, kRed), QList<int>({32}));
     QCOMPARE(rowsAt(thick->backingImage(), 120, kRed), QList<int>({30, 31, 32, 33, 34}));
     // The thick line's round ends reach past the end pixels; the thin one's do not.
@@ -188,7 +189,7 @@ void TstPictureSurface::drawingSurvivesShrinkAndGrow()
     s->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.get()));
     const QPointF a = dotCentre(5640, 3360), b = dotCentre(6240, 3360); // (384,232) to (424,232)
-    s->drawLine(a, b, colours::console(colours::kRed));
+    s->drawLine(a, b, colours::console(consolecolour::kRed));
     const QList<QPoint> before = pixelsOf(s->backingImage(), kRed);
 
     s->resize(100, 60); // the line is now outside
@@ -223,7 +224,7 @@ void TstPictureSurface::visibleSurfaceShowsTheDrawing()
     auto s = picA();
     s->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.get()));
-    s->drawLine(dotCentre(480, 240), dotCentre(1320, 360), colours::console(colours::kRed));
+    s->drawLine(dotCentre(480, 240), dotCentre(1320, 360), colours::console(consolecolour::kRed));
     const QImage grabbed = s->grab().toImage();
     QCOMPARE(grabbed.pixel(40, 24), kRed);
     QCOMPARE(grabbed.pixel(96, 32), kRed);
@@ -241,7 +242,7 @@ void TstPictureSurface::renderedImageIncludesChildControls()
     hidden->setTwipsGeometry(QRectF(1320, 360, 240, 240));
     hidden->hide();
     // A line through the dot's middle row, under the dot.
-    s->drawLine(QPointF(300, 360), QPointF(1200, 360), colours::console(colours::kRed));
+    s->drawLine(QPointF(300, 360), QPointF(1200, 360), colours::console(consolecolour::kRed));
 
     for (bool shown : {false, true}) {
         if (shown) {
@@ -262,8 +263,8 @@ void TstPictureSurface::renderedImageIncludesChildControls()
 void TstPictureSurface::newBackColourClearsTheDrawing()
 {
     auto s = picA();
-    s->drawLine(dotCentre(480, 240), dotCentre(1320, 360), colours::console(colours::kRed));
-    s->setBackColor(colours::console(colours::kLightYellow));
+    s->drawLine(dotCentre(480, 240), dotCentre(1320, 360), colours::console(consolecolour::kRed));
+    s->setBackColor(colours::console(consolecolour::kLightYellow));
     QCOMPARE(pixelsOf(s->backingImage(), kRed).size(), 0);
     QCOMPARE(s->backingImage().pixel(40, 24), qRgb(255, 255, 0));
 }

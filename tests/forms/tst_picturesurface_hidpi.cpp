@@ -1,7 +1,8 @@
+#include "logic/consolecolour.h"
 #include "forms/colours.h"
 #include "forms/picturesurface.h"
 #include "support/testenv.h"
-#include "surfacepixels.h"
+#include "support/surfacepixels.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -26,7 +27,7 @@ private:
 };
 
 namespace {
-const QRgb kRed = colours::console(colours::kRed).rgb();
+const QRgb kRed = colours::console(consolecolour::kRed).rgb();
 const QRgb kWhite = qRgb(255, 255, 255);
 } // namespace
 
@@ -64,7 +65,7 @@ void TstPictureSurfaceHiDpi::onePixelLineIsTwoDevicePixelsWide()
     auto s = shownSurface();
     QVERIFY(s);
     s->drawLine(QPointF(600, 360), QPointF(1440, 360),
-                colours::console(colours::kRed)); // (40,24) to (96,24)
+                colours::console(consolecolour::kRed)); // (40,24) to (96,24)
     // Logical pixel row 24 is device rows 48 and 49; columns 40 to 96 are 80 to 193.
     QCOMPARE(rowsAt(s->backingImage(), 120, kRed), QList<int>({48, 49}));
     QCOMPARE(boundingRect(pixelsOf(s->backingImage(), kRed)), QRect(80, 48, 114, 2));
@@ -76,7 +77,7 @@ void TstPictureSurfaceHiDpi::dotOfWidthFiveCoversTenDevicePixels()
     QVERIFY(s);
     s->setLineWidth(5);
     s->drawLine(QPointF(1500, 900), QPointF(1500, 900),
-                colours::console(colours::kRed)); // (100,60)
+                colours::console(consolecolour::kRed)); // (100,60)
     // Logical pixels 98 to 102 around the point's pixel.
     QCOMPARE(boundingRect(pixelsOf(s->backingImage(), kRed)), QRect(196, 116, 10, 10));
 }
@@ -90,7 +91,7 @@ void TstPictureSurfaceHiDpi::redrawInBackgroundRestores()
     for (int width : {1, 5}) {
         s->setLineWidth(width);
         for (int i = 1; i < path.size(); ++i)
-            s->drawLine(path[i - 1], path[i], colours::console(colours::kRed));
+            s->drawLine(path[i - 1], path[i], colours::console(consolecolour::kRed));
         QVERIFY(s->backingImage() != fresh->backingImage());
         for (int i = 1; i < path.size(); ++i)
             s->drawLine(path[i - 1], path[i], Qt::white);
@@ -102,7 +103,7 @@ void TstPictureSurfaceHiDpi::renderedImageIsLogicalSize()
 {
     auto s = shownSurface();
     QVERIFY(s);
-    s->drawLine(QPointF(600, 360), QPointF(1440, 360), colours::console(colours::kRed));
+    s->drawLine(QPointF(600, 360), QPointF(1440, 360), colours::console(consolecolour::kRed));
     const QImage seen = s->renderedImage();
     QCOMPARE(seen.size(), QSize(200, 120));
     QCOMPARE(seen.pixel(60, 24), kRed);

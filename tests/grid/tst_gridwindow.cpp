@@ -8,7 +8,7 @@
 #include "grid/frmdocument.h"
 #include "grid/frmoldfile.h"
 #include "grid/workspace.h"
-#include "shell/appcontext.h"
+#include "grid/appcontext.h"
 #include "shell/module1.h"
 #include "support/fakedialogs.h"
 #include "support/testenv.h"

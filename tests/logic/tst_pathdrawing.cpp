@@ -1,6 +1,6 @@
 // Recording clicks into a path and drawing it again, against a recording canvas.
-#include "grid/pathdrawing.h"
-#include "recordingcanvas.h"
+#include "logic/pathdrawing.h"
+#include "support/recordingcanvas.h"
 
 #include <QtTest>
 

@@ -14,8 +14,8 @@
 // An attempt with no dot fails. Long attempts (up to all 64 entries, 63
 // segments) follow the same rule. Any int16 values are safe: codes are
 // computed in int and wrapped to 16 bits as 16-bit arithmetic would wrap them.
-#include "grid/gridstate.h"
-#include "pattern/pattern.h"
+#include "logic/gridstate.h"
+#include "logic/pattern.h"
 
 #include <array>
 #include <cstdint>

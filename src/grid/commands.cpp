@@ -1,10 +1,10 @@
-#include "pattern/commands.h"
+#include "grid/commands.h"
 
 #include "forms/dialogs.h"
-#include "grid/pathdrawing.h"
-#include "pattern/patternfile.h"
-#include "pattern/replay.h"
-#include "pattern/summit.h"
+#include "logic/pathdrawing.h"
+#include "logic/patternfile.h"
+#include "logic/replay.h"
+#include "logic/summit.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 // Writing a pattern file is all or nothing: a failure never leaves a partial
 // file and never damages the file it was meant to replace.
-#include "paths.h"
-#include "pattern/patternfile.h"
+#include "support/paths.h"
+#include "logic/patternfile.h"
 
 #include <QDir>
 #include <QFile>

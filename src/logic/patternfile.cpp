@@ -1,4 +1,4 @@
-#include "pattern/patternfile.h"
+#include "logic/patternfile.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -2,9 +2,9 @@
 // Recording and drawing the path of clicked dots, shared by the editor and the
 // challenge. Every function works on a window's GridState and draws through its
 // GridCanvas; nothing here shows a message.
-#include "grid/gridcanvas.h"
-#include "grid/gridstate.h"
-#include "pattern/pattern.h"
+#include "logic/gridcanvas.h"
+#include "logic/gridstate.h"
+#include "logic/pattern.h"
 
 enum class GridKind { Editor, Challenge };
 

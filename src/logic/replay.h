@@ -1,9 +1,9 @@
 #pragma once
 // Drawing a path of dot numbers on the right-hand grid (B): the editor's Test
 // replay and the challenge's drawing of the stored pattern.
-#include "grid/gridcanvas.h"
-#include "grid/gridstate.h"
-#include "pattern/pattern.h"
+#include "logic/gridcanvas.h"
+#include "logic/gridstate.h"
+#include "logic/pattern.h"
 
 // Test replay: joins the non-zero entries 0..63 of `path` on surface B in
 // colour 4, through the centres of B's own dots, and turns those dots red.

@@ -1,7 +1,8 @@
 // The Test replay and the drawing of the stored pattern, on a recording canvas.
+#include "logic/consolecolour.h"
 #include "forms/colours.h"
-#include "paths.h"
-#include "pattern/replay.h"
+#include "support/paths.h"
+#include "logic/replay.h"
 
 #include <QtTest>
 #include <map>
@@ -71,7 +72,7 @@ void TestReplay::replayJoinsDotsOnB()
     QCOMPARE(canvas.lines.size(), size_t(3));
     for (const auto &line : canvas.lines) {
         QCOMPARE(line.side, Side::B);
-        QCOMPARE(line.colour, colours::kRed);
+        QCOMPARE(line.colour, consolecolour::kRed);
     }
     // First segment has zero length; each later one runs from the new dot back.
     QCOMPARE(canvas.lines[0].from, canvas.centre(Side::B, 0));
@@ -117,11 +118,11 @@ void TestReplay::replayOfEmptyPathDrawsNothing()
 void TestReplay::storedPatternUsesLeftPositions()
 {
     RecordingCanvas canvas;
-    drawStoredPattern(patternOf({5, 6, 7}), canvas, colours::kRed);
+    drawStoredPattern(patternOf({5, 6, 7}), canvas, consolecolour::kRed);
     QCOMPARE(canvas.lines.size(), size_t(3));
     for (const auto &line : canvas.lines) {
         QCOMPARE(line.side, Side::B);
-        QCOMPARE(line.colour, colours::kRed);
+        QCOMPARE(line.colour, consolecolour::kRed);
     }
     QCOMPARE(canvas.lines[0].from, canvas.centre(Side::A, 4));
     QCOMPARE(canvas.lines[0].to, canvas.centre(Side::A, 4));
@@ -136,7 +137,7 @@ void TestReplay::storedPatternUsesLeftPositions()
 void TestReplay::storedPatternJoinsAcrossZeros()
 {
     RecordingCanvas canvas;
-    drawStoredPattern(patternOf({5, 0, 7}), canvas, colours::kRed);
+    drawStoredPattern(patternOf({5, 0, 7}), canvas, consolecolour::kRed);
     QCOMPARE(canvas.lines.size(), size_t(2));
     QCOMPARE(canvas.lines[1].from, canvas.centre(Side::A, 6));
     QCOMPARE(canvas.lines[1].to, canvas.centre(Side::A, 4));
@@ -147,12 +148,12 @@ void TestReplay::storedPatternNeverDrawsEntry63()
     Pattern pattern{};
     pattern[63] = 5;
     RecordingCanvas canvas;
-    drawStoredPattern(pattern, canvas, colours::kRed);
+    drawStoredPattern(pattern, canvas, consolecolour::kRed);
     QVERIFY(canvas.lines.empty());
     QVERIFY(canvas.pictures.empty());
 
     pattern[62] = 9;
-    drawStoredPattern(pattern, canvas, colours::kRed);
+    drawStoredPattern(pattern, canvas, consolecolour::kRed);
     QCOMPARE(canvas.lines.size(), size_t(1));
     QCOMPARE(canvas.redDots(Side::B), std::vector<int>{8});
 }
@@ -160,9 +161,9 @@ void TestReplay::storedPatternNeverDrawsEntry63()
 void TestReplay::storedPatternInBackgroundColourStillTurnsDotsRed()
 {
     RecordingCanvas canvas;
-    drawStoredPattern(patternOf({1, 2}), canvas, colours::kLightYellow);
+    drawStoredPattern(patternOf({1, 2}), canvas, consolecolour::kLightYellow);
     QCOMPARE(canvas.lines.size(), size_t(2));
-    QCOMPARE(canvas.lines[0].colour, colours::kLightYellow);
+    QCOMPARE(canvas.lines[0].colour, consolecolour::kLightYellow);
     QCOMPARE(canvas.redDots(Side::B), (std::vector<int>{0, 1}));
 }
 

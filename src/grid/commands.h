@@ -2,9 +2,9 @@
 // The grid windows' buttons as plain procedures: what the editor's Test and
 // the challenge's Summit ask, write, check and draw. The windows only call
 // these with their state, their canvas and the program's dialogs.
-#include "grid/gridcanvas.h"
-#include "grid/gridstate.h"
-#include "pattern/pattern.h"
+#include "logic/gridcanvas.h"
+#include "logic/gridstate.h"
+#include "logic/pattern.h"
 
 #include <QString>
 #include <functional>

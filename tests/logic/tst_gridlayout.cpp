@@ -1,6 +1,6 @@
 // The layout of a dot grid window from its inner size, against a recording canvas.
-#include "grid/gridlayout.h"
-#include "recordingcanvas.h"
+#include "logic/gridlayout.h"
+#include "support/recordingcanvas.h"
 
 #include <QtTest>
 

@@ -1,7 +1,8 @@
-#include "pattern/replay.h"
+#include "logic/consolecolour.h"
+#include "logic/replay.h"
 
 #include "forms/colours.h"
-#include "grid/gridlayout.h"
+#include "logic/gridlayout.h"
 
 #include <cmath>
 
@@ -28,7 +29,7 @@ void joinOnB(GridCanvas &canvas, int count, NumberAt numberAt, Side centresFrom,
 void replayPath(const DotPath &path, GridCanvas &canvas)
 {
     joinOnB(
-        canvas, kPathLength, [&](size_t i) { return valueOf(path[i]); }, Side::B, colours::kRed);
+        canvas, kPathLength, [&](size_t i) { return valueOf(path[i]); }, Side::B, consolecolour::kRed);
 }
 
 void drawStoredPattern(const Pattern &pattern, GridCanvas &canvas, int consoleColour)
@@ -45,5 +46,5 @@ void showLoadedPattern(const Pattern &pattern, GridCanvas &canvas)
     for (int n = 0; n < kDotCount; ++n)
         canvas.moveDot(Side::B, n, gridlayout::dotTopLeft(n, steps));
     joinOnB(
-        canvas, kDotCount, [&](size_t i) { return pattern[i]; }, Side::B, colours::kRed);
+        canvas, kDotCount, [&](size_t i) { return pattern[i]; }, Side::B, consolecolour::kRed);
 }

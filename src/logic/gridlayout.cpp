@@ -1,7 +1,8 @@
-#include "grid/gridlayout.h"
+#include "logic/consolecolour.h"
+#include "logic/gridlayout.h"
 
 #include "forms/colours.h"
-#include "grid/gridstate.h"
+#include "logic/gridstate.h"
 
 namespace gridlayout {
 
@@ -58,7 +59,7 @@ void Form_Resize(GridCanvas &canvas, float innerWidth, float innerHeight, int er
         canvas.moveDot(Side::B, k, at);
     }
 
-    if (myDraw) myDraw(colours::kRed, 1);
+    if (myDraw) myDraw(consolecolour::kRed, 1);
     canvas.setRedImageVisible(Side::A, false);
 }
 

@@ -5,8 +5,8 @@
 // the entry's dot number in decimal (no sign, blanks or leading zeros), "0" for
 // an entry cleared to 0, and nothing for an empty entry. Every line, the last
 // included, ends in CR LF. So a file is 128 bytes (all empty) to 256 bytes.
-#include "grid/gridstate.h"
-#include "pattern/pattern.h"
+#include "logic/gridstate.h"
+#include "logic/pattern.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 // The Summit check: which attempts retrace a stored pattern.
-#include "paths.h"
-#include "pattern/summit.h"
+#include "support/paths.h"
+#include "logic/summit.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -2,7 +2,7 @@
 // The layout of a dot grid window from its inner size: both surfaces side by
 // side, a button under each, and the two 7 x 9 dot grids placed on PicA's
 // steps. All values are twips in single precision.
-#include "grid/gridcanvas.h"
+#include "logic/gridcanvas.h"
 
 #include <QPointF>
 #include <QRectF>

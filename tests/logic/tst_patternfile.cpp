@@ -1,6 +1,6 @@
 // The pattern file format: bytes written, reading rules, merging, file names.
-#include "paths.h"
-#include "pattern/patternfile.h"
+#include "support/paths.h"
+#include "logic/patternfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

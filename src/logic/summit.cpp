@@ -1,4 +1,4 @@
-#include "pattern/summit.h"
+#include "logic/summit.h"
 
 #include <algorithm>
 

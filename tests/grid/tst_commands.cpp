@@ -1,10 +1,10 @@
 // The editor's Test and the challenge's Summit as procedures: what they ask,
 // write, report and draw, driven through scripted dialogs and a recording canvas.
-#include "grid/recordingcanvas.h"
-#include "pattern/commands.h"
-#include "pattern/paths.h"
-#include "pattern/patternfile.h"
-#include "pattern/replay.h"
+#include "support/recordingcanvas.h"
+#include "grid/commands.h"
+#include "support/paths.h"
+#include "logic/patternfile.h"
+#include "logic/replay.h"
 #include "support/fakedialogs.h"
 
 #include <QFile>

@@ -1,7 +1,8 @@
-#include "grid/pathdrawing.h"
+#include "logic/consolecolour.h"
+#include "logic/pathdrawing.h"
 
 #include "forms/colours.h"
-#include "pattern/replay.h"
+#include "logic/replay.h"
 
 bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index)
 {
@@ -12,7 +13,7 @@ bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index)
     ++state.dotCount;
     state.current = GridCanvas::centre(canvas.dotRect(Side::A, index));
     if (state.dotCount == 1 || !state.previous) state.previous = state.current;
-    canvas.drawLine(Side::A, *state.current, *state.previous, colours::kRed);
+    canvas.drawLine(Side::A, *state.current, *state.previous, consolecolour::kRed);
     state.dotPath[static_cast<size_t>(state.dotCount - 1)] = static_cast<std::int16_t>(index + 1);
     return true;
 }
@@ -47,7 +48,7 @@ void MyDraw(GridKind kind, const GridState &state, GridCanvas &canvas, int tColo
 
 void Form_Click(const GridState &state, GridCanvas &canvas)
 {
-    MyDraw(GridKind::Editor, state, canvas, colours::kRed, 1, Pattern{});
+    MyDraw(GridKind::Editor, state, canvas, consolecolour::kRed, 1, Pattern{});
 }
 
 void Form_QueryUnload(GridState &state)

@@ -1,8 +1,8 @@
 #pragma once
 // A GridCanvas without widgets: dots, pictures and control bounds are plain
 // values, and every change is logged in order so tests can check sequences.
-#include "grid/gridcanvas.h"
-#include "grid/gridstate.h"
+#include "logic/gridcanvas.h"
+#include "logic/gridstate.h"
 
 #include <QString>
 #include <QStringList>

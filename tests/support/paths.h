@@ -1,7 +1,7 @@
 #pragma once
 // Building paths and patterns from short lists, for the pattern tests.
-#include "grid/gridstate.h"
-#include "pattern/pattern.h"
+#include "logic/gridstate.h"
+#include "logic/pattern.h"
 
 #include <QByteArray>
 #include <QMetaType>

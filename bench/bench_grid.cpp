@@ -4,11 +4,11 @@
 //   3. peak memory (VmHWM) with 20 editor windows open in a QMdiArea (target 80 MiB)
 #include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
-#include "grid/frmdocument.h"
-#include "grid/workspace.h"
 #include "grid/appcontext.h"
+#include "grid/editorwindow.h"
+#include "grid/workspace.h"
 
-#include "silentdialogs.h"
+#include "support/fakedialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    SilentDialogs dialogs;
+    FakeDialogs dialogs;
     AppContext ctx{dialogs, QStringLiteral("/tmp")};
 
     QMdiArea area;
@@ -88,7 +88,7 @@ int main(int argc, char **argv)
     // 1. Click to repaint.
     std::vector<double> clickMs;
     for (int round = 0; round < 5; ++round) {
-        auto *w = new frmDocument(ctx);
+        auto *w = new EditorWindow(ctx);
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
         PaintCounter counter;
@@ -111,7 +111,7 @@ int main(int argc, char **argv)
     // 2. Resize with a full path.
     std::vector<double> resizeMs, layoutMs;
     {
-        auto *w = new frmDocument(ctx);
+        auto *w = new EditorWindow(ctx);
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
         QApplication::processEvents();
@@ -142,7 +142,7 @@ int main(int argc, char **argv)
 
     // 3. Twenty editors open.
     for (int i = 0; i < 20; ++i) {
-        auto *w = new frmDocument(ctx);
+        auto *w = new EditorWindow(ctx);
         w->setWindowTitle(QStringLiteral("Document %1").arg(i + 1));
         addToWorkspace(&area, w)->show();
         for (int k = 0; k < 10; ++k)

@@ -2,12 +2,12 @@
 // time spent during the one-second splash wait, and peak resident memory with
 // the frame up. Run it with a display (or QT_QPA_PLATFORM=offscreen).
 #include "grid/appcontext.h"
+#include "logic/challengestate.h"
 #include "shell/appsetup.h"
-#include "shell/frmmain.h"
-#include "shell/module1.h"
+#include "shell/mainframe.h"
 #include "shell/startup.h"
 
-#include "silentdialogs.h"
+#include "support/fakedialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -74,17 +74,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     appsetup::configureApplication();
 
-    SilentDialogs dialogs;
+    FakeDialogs dialogs;
     AppContext context{dialogs, QCoreApplication::applicationDirPath()};
-    StartUp startUp(context);
+    ChallengeState challenge;
+    StartUp startUp(context, challenge);
     double waitCpu = 0;
     startUp.setWait([&](const std::int16_t &seconds) {
         const double before = cpuSeconds();
-        Module1::WaitSeconds(seconds);
+        waitSeconds(seconds);
         waitCpu = cpuSeconds() - before;
     });
     double shownAt = 0, splashAt = 0, repaintedAt = 0, loadedAt = 0;
-    startUp.setObserver([&](StartUp::Step step, frmSplash *, frmMain *) {
+    startUp.setObserver([&](StartUp::Step step, SplashWindow *, MainFrame *) {
         if (step == StartUp::Step::SplashShown) splashAt = nowSinceBoot();
         if (step == StartUp::Step::SplashRepainted) repaintedAt = nowSinceBoot();
         if (step == StartUp::Step::FrameLoaded) loadedAt = nowSinceBoot();
@@ -94,7 +95,7 @@ int main(int argc, char **argv)
             shownAt = nowSinceBoot();
         }
     });
-    std::unique_ptr<frmMain> frame = startUp.run();
+    std::unique_ptr<MainFrame> frame = startUp.run();
     const double peak = peakResidentMiB();
 
     const double start = processStartSinceBoot();

@@ -1,6 +1,6 @@
-#include "shell/module1.h"
+#include "shell/application.h"
 
 int main(int argc, char **argv)
 {
-    return Module1::run(argc, argv);
+    return Application::run(argc, argv);
 }

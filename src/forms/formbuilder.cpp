@@ -10,10 +10,10 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
-#include <map>
 
 namespace forms {
 
@@ -62,13 +62,13 @@ QObject *BuiltForm::find(const QString &objectName) const
 
 namespace {
 
+// One shared pixmap per picture, as image controls share their pictures. Qt's
+// pixmap cache keeps them; it goes with the application object.
 QPixmap pictureFor(PictureDef p)
 {
-    // One shared pixmap per picture: image controls share pictures.
-    static std::map<PictureDef, QPixmap> cache;
-    auto it = cache.find(p);
-    if (it != cache.end()) return it->second;
+    const QString key = QStringLiteral("plimso/picture/%1").arg(int(p));
     QPixmap pm;
+    if (QPixmapCache::find(key, &pm)) return pm;
     switch (p) {
     case PictureDef::None:
         break;
@@ -82,7 +82,7 @@ QPixmap pictureFor(PictureDef p)
         pm = QPixmap::fromImage(pictures::splashLogo());
         break;
     }
-    cache.emplace(p, pm);
+    QPixmapCache::insert(key, pm);
     return pm;
 }
 

@@ -136,7 +136,7 @@ bool designTipB(int i)
     return std::find(std::begin(kTippedB), std::end(kTippedB), i) != std::end(kTippedB);
 }
 
-const FormDef &frmDocumentDef()
+const FormDef &editorDef()
 {
     using S = colours::System;
     static const FormDef def =
@@ -147,7 +147,7 @@ const FormDef &frmDocumentDef()
     return def;
 }
 
-const FormDef &frmOldFileDef()
+const FormDef &challengeDef()
 {
     using S = colours::System;
     const ColourDef yellow = ColourDef::fromRgb(255, 255, 0);

@@ -1,6 +1,6 @@
 #pragma once
 // The fixed definitions of the two dot grid windows: the pattern editor
-// frmDocument and the pattern challenge frmOldFile. Both carry the same two
+// EditorWindow and the pattern challenge ChallengeWindow. Both carry the same two
 // surfaces and dot grids; they differ in colours, client size and the button
 // under PicA. The design-time dot positions here are replaced by the layout
 // before either window is first seen; only dot sizes, pictures, tooltips and
@@ -11,8 +11,8 @@
 
 namespace forms {
 
-const FormDef &frmDocumentDef(); // editor: CmdTest "Test", 13515 x 6090 twips
-const FormDef &frmOldFileDef();  // challenge: CmdA "Summit", 14055 x 8820 twips, yellow
+const FormDef &editorDef();    // editor: CmdTest "Test", 13515 x 6090 twips
+const FormDef &challengeDef(); // challenge: CmdA "Summit", 14055 x 8820 twips, yellow
 
 // Design-time top-left of imgGreen(i), 0..63 (63 stands apart at (6000, 120)),
 // and of b_imgGreen(i), 0..62; twips inside the surface.

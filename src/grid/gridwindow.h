@@ -1,8 +1,8 @@
 #pragma once
 // The client area shared by both dot grid windows: built from its definition,
 // it implements GridCanvas on its two PictureSurfaces and its ImageControls
-// and wires input to the path and layout logic. Subclasses (frmDocument,
-// frmOldFile) state what differs: the path drawing and the resize colour.
+// and wires input to the path and layout logic. Subclasses (EditorWindow,
+// ChallengeWindow) state what differs: the path drawing and the resize colour.
 //
 // Lifecycle: a subclass constructor builds nothing itself and ends by calling
 // Form_Load(). Inside a QMdiSubWindow a minimised window lays itself out as a

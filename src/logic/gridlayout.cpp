@@ -1,7 +1,6 @@
-#include "logic/consolecolour.h"
 #include "logic/gridlayout.h"
+#include "logic/consolecolour.h"
 
-#include "forms/colours.h"
 #include "logic/gridstate.h"
 
 namespace gridlayout {

@@ -1,7 +1,6 @@
-#include "logic/consolecolour.h"
 #include "logic/pathdrawing.h"
+#include "logic/consolecolour.h"
 
-#include "forms/colours.h"
 #include "logic/replay.h"
 
 bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index)

@@ -1,7 +1,6 @@
-#include "logic/consolecolour.h"
 #include "logic/replay.h"
+#include "logic/consolecolour.h"
 
-#include "forms/colours.h"
 #include "logic/gridlayout.h"
 
 #include <cmath>
@@ -29,7 +28,8 @@ void joinOnB(GridCanvas &canvas, int count, NumberAt numberAt, Side centresFrom,
 void replayPath(const DotPath &path, GridCanvas &canvas)
 {
     joinOnB(
-        canvas, kPathLength, [&](size_t i) { return valueOf(path[i]); }, Side::B, consolecolour::kRed);
+        canvas, kPathLength, [&](size_t i) { return valueOf(path[i]); }, Side::B,
+        consolecolour::kRed);
 }
 
 void drawStoredPattern(const Pattern &pattern, GridCanvas &canvas, int consoleColour)

@@ -1,5 +1,5 @@
 #pragma once
-// The start-up sequence behind Module1::Main, with its wait and an observer
+// The start-up sequence behind Application::start, with its wait and an observer
 // exchangeable so that tests can follow each step without a real display:
 // splash shown, wait, splash repainted, frame created and loaded hidden,
 // splash destroyed, frame shown.
@@ -8,8 +8,9 @@
 #include <memory>
 
 struct AppContext;
-class frmMain;
-class frmSplash;
+struct ChallengeState;
+class MainFrame;
+class SplashWindow;
 
 class StartUp {
 public:
@@ -24,20 +25,25 @@ public:
     using Wait = std::function<void(const std::int16_t &seconds)>;
     // Called after each step; the splash is null once it is gone, the frame
     // until it exists.
-    using Observer = std::function<void(Step, frmSplash *splash, frmMain *frame)>;
+    using Observer = std::function<void(Step, SplashWindow *splash, MainFrame *frame)>;
 
-    explicit StartUp(AppContext &context);
+    StartUp(AppContext &context, ChallengeState &challenge);
 
     void setWait(Wait wait) { m_wait = std::move(wait); }
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
     // Runs the whole sequence and hands over the shown frame.
-    std::unique_ptr<frmMain> run();
+    std::unique_ptr<MainFrame> run();
 
 private:
-    void notify(Step step, frmSplash *splash, frmMain *frame) const;
+    void notify(Step step, SplashWindow *splash, MainFrame *frame) const;
 
     AppContext &m_context;
+    ChallengeState &m_challenge;
     Wait m_wait;
     Observer m_observer;
 };
+
+// Waits the given number of seconds while dispatching window events, measured
+// on a monotonic clock, blocking between events rather than spinning.
+void waitSeconds(const std::int16_t &seconds);

@@ -44,10 +44,10 @@ class TestGridDefs : public QObject {
 private slots:
     void creation()
     {
-        QCOMPARE(creationOrder(frmDocumentDef()), expectedOrder({"CmdTest", "CmdB"}));
-        QCOMPARE(creationOrder(frmOldFileDef()), expectedOrder({"CmdB", "CmdA"}));
-        QVERIFY(!find(frmDocumentDef(), "b_imgGreen(63)"));
-        QVERIFY(!find(frmOldFileDef(), "b_imgGreen(63)"));
+        QCOMPARE(creationOrder(editorDef()), expectedOrder({"CmdTest", "CmdB"}));
+        QCOMPARE(creationOrder(challengeDef()), expectedOrder({"CmdB", "CmdA"}));
+        QVERIFY(!find(editorDef(), "b_imgGreen(63)"));
+        QVERIFY(!find(challengeDef(), "b_imgGreen(63)"));
     }
 
     void dotRule_data()
@@ -68,7 +68,7 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QPointF, at);
-        for (const FormDef *f : {&frmDocumentDef(), &frmOldFileDef()}) {
+        for (const FormDef *f : {&editorDef(), &challengeDef()}) {
             const ControlDef *c = find(*f, QStringLiteral("imgGreen(%1)").arg(index));
             QVERIFY(c);
             QCOMPARE(QPointF(c->left, c->top), at);
@@ -96,7 +96,7 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QPointF, at);
-        for (const FormDef *f : {&frmDocumentDef(), &frmOldFileDef()}) {
+        for (const FormDef *f : {&editorDef(), &challengeDef()}) {
             const ControlDef *c = find(*f, QStringLiteral("b_imgGreen(%1)").arg(index));
             QVERIFY(c);
             QCOMPARE(QPointF(c->left, c->top), at);
@@ -106,7 +106,7 @@ private slots:
 
     void tooltips()
     {
-        for (const FormDef *f : {&frmDocumentDef(), &frmOldFileDef()}) {
+        for (const FormDef *f : {&editorDef(), &challengeDef()}) {
             QVERIFY(!find(*f, "imgGreen(0)")->toolTip);
             for (int i = 1; i < 64; ++i)
                 QCOMPARE(
@@ -128,7 +128,7 @@ private slots:
 
     void redImages()
     {
-        for (const FormDef *f : {&frmDocumentDef(), &frmOldFileDef()}) {
+        for (const FormDef *f : {&editorDef(), &challengeDef()}) {
             const ControlDef *a = find(*f, "imgRed");
             const ControlDef *b = find(*f, "B_imgRed");
             QCOMPARE(QRectF(a->left, a->top, a->width, a->height), QRectF(5280, 120, 240, 240));
@@ -141,7 +141,7 @@ private slots:
 
     void editorWindow()
     {
-        const FormDef &f = frmDocumentDef();
+        const FormDef &f = editorDef();
         QCOMPARE(QString::fromUtf8(f.caption), QStringLiteral("frmDocument"));
         QCOMPARE(f.clientWidth, 13515.0);
         QCOMPARE(f.clientHeight, 6090.0);
@@ -174,7 +174,7 @@ private slots:
 
     void challengeWindow()
     {
-        const FormDef &f = frmOldFileDef();
+        const FormDef &f = challengeDef();
         const QRgb yellow = qRgb(255, 255, 0);
         QCOMPARE(QString::fromUtf8(f.caption), QStringLiteral("frmDocument"));
         QCOMPARE(f.clientWidth, 14055.0);

@@ -4,12 +4,12 @@
 #include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "forms/twips.h"
-#include "grid/challengeaccess.h"
-#include "grid/frmdocument.h"
-#include "grid/frmoldfile.h"
-#include "grid/workspace.h"
 #include "grid/appcontext.h"
-#include "shell/module1.h"
+#include "grid/challengeslot.h"
+#include "grid/challengewindow.h"
+#include "grid/editorwindow.h"
+#include "grid/workspace.h"
+#include "logic/challengestate.h"
 #include "support/fakedialogs.h"
 #include "support/testenv.h"
 
@@ -53,13 +53,10 @@ class TestGridWindow : public QObject {
     Q_OBJECT
     FakeDialogs m_dialogs;
     AppContext m_ctx{m_dialogs, QDir::tempPath()};
+    ChallengeState m_challenge;
 
 private slots:
-    void init()
-    {
-        frmOldFile::sharedState() = GridState{};
-        Module1::LoadedPattern = Pattern{};
-    }
+    void init() { m_challenge = ChallengeState{}; }
 
     void clientSizeInWorkspace_data()
     {
@@ -79,8 +76,8 @@ private slots:
         QMdiArea area;
         area.resize(areaSize);
         area.show();
-        QWidget *w =
-            challenge ? static_cast<QWidget *>(new frmOldFile(m_ctx)) : new frmDocument(m_ctx);
+        QWidget *w = challenge ? static_cast<QWidget *>(new ChallengeWindow(m_ctx, m_challenge))
+                               : new EditorWindow(m_ctx);
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
@@ -94,7 +91,7 @@ private slots:
 
     void builtFromDefinition()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         QCOMPARE(w.objectName(), QStringLiteral("frmDocument"));
         QCOMPARE(w.windowTitle(), QStringLiteral("frmDocument"));
         QCOMPARE(w.size(), QSize(901, 406));
@@ -121,7 +118,7 @@ private slots:
         QVERIFY(w.imgGreen(63)->isHidden());
         QVERIFY(w.imgRed()->isHidden());
         QVERIFY(w.B_imgRed()->isHidden());
-        QCOMPARE(w.PicA()->lineWidth(), frmDocument::kLineWidth);
+        QCOMPARE(w.PicA()->lineWidth(), EditorWindow::kLineWidth);
 
         // Laid out by the rule before it is first seen.
         const QRectF picA = w.controlRect(GridControl::PicA);
@@ -136,7 +133,7 @@ private slots:
 
     void clickDrawsRedLine()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         clickDot(w.imgGreen(0));
@@ -154,7 +151,7 @@ private slots:
 
     void doubleClickTurnsDotGreen()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         clickDot(w.imgGreen(5));
@@ -168,7 +165,7 @@ private slots:
 
     void doubleClickOnFullPath()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 0; i < 64; ++i)
@@ -182,7 +179,7 @@ private slots:
 
     void resizeRedrawsAtNewPositions()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         clickDot(w.imgGreen(1));
@@ -204,7 +201,7 @@ private slots:
 
     void backgroundClickRedrawsBothSides()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         clickDot(w.imgGreen(0));
@@ -222,9 +219,9 @@ private slots:
 
     void challengeLooks()
     {
-        Module1::LoadedPattern[0] = 1;
-        Module1::LoadedPattern[1] = 10;
-        frmOldFile w(m_ctx);
+        m_challenge.stored[0] = 1;
+        m_challenge.stored[1] = 10;
+        ChallengeWindow w(m_ctx, m_challenge);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.CmdA()->text(), QStringLiteral("Summit"));
@@ -255,7 +252,7 @@ private slots:
         QMdiArea area;
         area.resize(1200, 900);
         area.show();
-        auto *w = new frmDocument(m_ctx);
+        auto *w = new EditorWindow(m_ctx);
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
@@ -296,7 +293,7 @@ private slots:
 
     void closeResetsPath()
     {
-        frmDocument w(m_ctx);
+        EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         clickDot(w.imgGreen(3));
@@ -313,31 +310,32 @@ private slots:
         area.resize(1200, 900);
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
-        QVERIFY(!challengeWindow(&area, m_ctx, false));
-        QPointer<frmOldFile> first = challengeWindow(&area, m_ctx, true);
+        ChallengeSlot slot(&area, m_ctx, m_challenge);
+        QVERIFY(!slot.window(false));
+        QPointer<ChallengeWindow> first = slot.window(true);
         QVERIFY(first);
-        QCOMPARE(challengeWindow(&area, m_ctx, true), first.data());
-        QCOMPARE(challengeWindow(&area, m_ctx, false), first.data());
+        QCOMPARE(slot.window(true), first.data());
+        QCOMPARE(slot.window(false), first.data());
         QCOMPARE(area.currentSubWindow()->widget(), first.data());
         QVERIFY(first->isVisible());
-        QCOMPARE(&first->state(), &frmOldFile::sharedState());
+        QCOMPARE(&first->state(), &m_challenge.attempt);
 
         clickDot(first->imgGreen(4));
         clickDot(first->imgGreen(5));
-        frmOldFile::sharedState().dotPath[63] = 7;
+        m_challenge.attempt.dotPath[63] = 7;
         first->closeWindow();
-        QVERIFY(!challengeWindow(&area, m_ctx, false)); // closing counts as closed
-        QTRY_VERIFY(!first);                            // gone with its child window
+        QVERIFY(!slot.window(false)); // closing counts as closed
+        QTRY_VERIFY(!first);          // gone with its child window
         QVERIFY(area.subWindowList().isEmpty());
 
         // The state outlives the close: reset up to position 62, LinePt kept.
-        const GridState &s = frmOldFile::sharedState();
+        const GridState &s = m_challenge.attempt;
         QCOMPARE(s.dotCount, std::int16_t(0));
         QCOMPARE(s.dotPath[1], PathEntry(0));
         QCOMPARE(s.dotPath[63], PathEntry(7));
         QVERIFY(s.current.has_value());
 
-        frmOldFile *second = challengeWindow(&area, m_ctx, true);
+        ChallengeWindow *second = slot.window(true);
         QVERIFY(second);
         QCOMPARE(&second->state(), &s);
         QCOMPARE(second->imgGreen(4)->picture().cacheKey(),

@@ -1,5 +1,5 @@
 #include "forms/formbuilder.h"
-#include "shell/module1.h"
+#include "shell/uitext.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -116,7 +116,7 @@ void TestApplyStringTable::labelsAndOtherControls()
     QFETCH(QString, caption);
     QWidget window;
     const auto built = forms::buildForm(probeForm(nullptr), &window);
-    Module1::ApplyStringTable(&window);
+    applyStringTable(&window);
     QCOMPARE(forms::caption(built.find(control)), caption);
 }
 
@@ -124,7 +124,7 @@ void TestApplyStringTable::tooltipsOfOtherControls()
 {
     QWidget window;
     const auto built = forms::buildForm(probeForm(nullptr), &window);
-    Module1::ApplyStringTable(&window);
+    applyStringTable(&window);
     QCOMPARE(forms::toolTip(built.find("cmdLenient")), QStringLiteral("取消"));
     QCOMPARE(forms::toolTip(built.find("cmdZero")), QStringLiteral("0"));
     QCOMPARE(forms::toolTip(built.find("cmdNegative")), QStringLiteral("-1"));
@@ -140,7 +140,7 @@ void TestApplyStringTable::windowCaptionFromTag()
     forms::buildForm(probeForm(nullptr), &withoutTag);
     forms::buildForm(probeForm("1008x"), &badTag);
     for (QWidget *w : {&withTag, &withoutTag, &badTag})
-        Module1::ApplyStringTable(w);
+        applyStringTable(w);
     QCOMPARE(withTag.windowTitle(), QStringLiteral("檢視(&V)"));
     QCOMPARE(withoutTag.windowTitle(), QStringLiteral("probe"));
     QCOMPARE(badTag.windowTitle(), QStringLiteral("probe"));
@@ -173,7 +173,7 @@ void TestApplyStringTable::menusToolbarsTabsAndColumns()
     list->headerItem()->setData(0, Qt::UserRole, QStringLiteral("1041"));
     list->headerItem()->setText(1, QStringLiteral("keep"));
 
-    Module1::ApplyStringTable(&window);
+    applyStringTable(&window);
     QCOMPARE(known->text(), QStringLiteral("新增(&N)"));
     QCOMPARE(unknown->text(), QStringLiteral("1999"));
     QVERIFY(separator->isSeparator());
@@ -195,7 +195,7 @@ void TestApplyStringTable::everyControlTakesTheWindowFont()
     const auto built = forms::buildForm(probeForm(nullptr), &window);
     auto *lbl = built.get<QLabel>("lblNumber");
     QVERIFY(lbl->font().bold()); // the defined font, before loading
-    Module1::ApplyStringTable(&window);
+    applyStringTable(&window);
     QCOMPARE(lbl->font(), window.font());
     QCOMPARE(built.get<QPushButton>("cmdLenient")->font(), window.font());
     // No entries 20 and 21: the window's own font never changes.
@@ -209,7 +209,7 @@ void TestApplyStringTable::leavesOtherWindowsAlone()
     auto *foreign =
         tagged(new QLabel(QStringLiteral("other"), &window), "lblForeign", "Label", "frmOther");
     foreign->setProperty("Tag", QStringLiteral("1023"));
-    Module1::ApplyStringTable(&window);
+    applyStringTable(&window);
     QCOMPARE(foreign->text(), QStringLiteral("other"));
 }
 

@@ -3,11 +3,10 @@
 #include "forms/imagecontrol.h"
 #include "forms/pictures.h"
 #include "forms/picturesurface.h"
-#include "grid/challengeaccess.h"
-#include "grid/frmdocument.h"
-#include "grid/frmoldfile.h"
-#include "shell/frmmain.h"
-#include "shell/module1.h"
+#include "grid/challengewindow.h"
+#include "grid/editorwindow.h"
+#include "logic/challengestate.h"
+#include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/testenv.h"
 
@@ -64,9 +63,10 @@ private:
     std::unique_ptr<QTemporaryDir> m_tmp;
     FakeDialogs m_dialogs;
     AppContext m_context{m_dialogs, QString()};
-    std::unique_ptr<frmMain> m_frame;
+    ChallengeState m_challenge;
+    std::unique_ptr<MainFrame> m_frame;
 
-    frmMain &frame() { return *m_frame; }
+    MainFrame &frame() { return *m_frame; }
     QMdiArea *area() { return frame().mdiArea(); }
     QString path(const char *name) const { return m_tmp->filePath(QString::fromLatin1(name)); }
     QStringList captions()
@@ -76,12 +76,12 @@ private:
             out << w->windowTitle();
         return out;
     }
-    frmDocument *currentEditor()
+    EditorWindow *currentEditor()
     {
         auto *sub = area()->currentSubWindow();
-        return sub ? qobject_cast<frmDocument *>(sub->widget()) : nullptr;
+        return sub ? qobject_cast<EditorWindow *>(sub->widget()) : nullptr;
     }
-    frmOldFile *challenge() { return challengeWindow(area(), m_context, false); }
+    ChallengeWindow *challenge() { return m_frame->challengeWindow(); }
     void open(const QString &file)
     {
         m_dialogs.answerText(file);
@@ -93,9 +93,9 @@ private slots:
     {
         m_tmp = std::make_unique<QTemporaryDir>();
         m_context.programFolder = m_tmp->path();
-        Module1::LoadedPattern = Pattern{};
+        m_challenge = ChallengeState{};
         m_dialogs.clear();
-        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
         m_frame->resize(1400, 900);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -135,41 +135,41 @@ private slots:
     {
         writeFile(path("p.txt"), lines({1, 2}));
         frame().LoadNewDoc();
-        frmDocument *doc = currentEditor();
+        EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
         open(path("p.txt"));
         QTest::mouseClick(challenge()->imgGreen(7), Qt::LeftButton);
-        QCOMPARE(frmOldFile::sharedState().dotCount, std::int16_t(1));
+        QCOMPARE(m_challenge.attempt.dotCount, std::int16_t(1));
         frame().mnuFileExit_Click();
         QTRY_VERIFY(!frame().isVisible());
         QVERIFY(area()->subWindowList().isEmpty());
         // The shared challenge state outlives the window, reset by its close.
-        QCOMPARE(frmOldFile::sharedState().dotCount, std::int16_t(0));
-        QCOMPARE(valueOf(frmOldFile::sharedState().dotPath[0]), std::int16_t(0));
+        QCOMPARE(m_challenge.attempt.dotCount, std::int16_t(0));
+        QCOMPARE(valueOf(m_challenge.attempt.dotPath[0]), std::int16_t(0));
     }
 
     void openCancelChangesNothing()
     {
-        Module1::LoadedPattern[0] = 9;
+        m_challenge.stored[0] = 9;
         m_dialogs.answerText(QString());
         frame().mnuFileOpen_Click();
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::OpenFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("開啟"));
         QVERIFY(area()->subWindowList().isEmpty());
-        QCOMPARE(Module1::LoadedPattern[0], std::int16_t(9));
+        QCOMPARE(m_challenge.stored[0], std::int16_t(9));
     }
 
     void openShowsTheChallenge()
     {
         writeFile(path("five.txt"), lines({5, 6, 7}));
         open(path("five.txt"));
-        frmOldFile *w = challenge();
+        ChallengeWindow *w = challenge();
         QVERIFY(w);
         QCOMPARE(area()->currentSubWindow()->widget(), w);
         QCOMPARE(area()->currentSubWindow()->windowTitle(), path("five.txt"));
-        QCOMPARE(Module1::LoadedPattern[0], std::int16_t(5));
-        QCOMPARE(Module1::LoadedPattern[2], std::int16_t(7));
-        QCOMPARE(Module1::LoadedPattern[3], std::int16_t(0));
+        QCOMPARE(m_challenge.stored[0], std::int16_t(5));
+        QCOMPARE(m_challenge.stored[2], std::int16_t(7));
+        QCOMPARE(m_challenge.stored[3], std::int16_t(0));
         for (int k = 0; k < 63; ++k)
             QCOMPARE(isRed(w->b_imgGreen(k)), k >= 4 && k <= 6);
         // The path is on PicB in colour 4, between the centres of dots 4 and 6.
@@ -188,10 +188,10 @@ private slots:
         writeFile(path("three.txt"), "30\r\n31\r\n32\r\n");
         open(path("full.txt"));
         open(path("three.txt"));
-        QCOMPARE(Module1::LoadedPattern[0], std::int16_t(30));
-        QCOMPARE(Module1::LoadedPattern[2], std::int16_t(32));
-        QCOMPARE(Module1::LoadedPattern[3], std::int16_t(4));
-        QCOMPARE(Module1::LoadedPattern[63], std::int16_t(1));
+        QCOMPARE(m_challenge.stored[0], std::int16_t(30));
+        QCOMPARE(m_challenge.stored[2], std::int16_t(32));
+        QCOMPARE(m_challenge.stored[3], std::int16_t(4));
+        QCOMPARE(m_challenge.stored[63], std::int16_t(1));
         QCOMPARE(area()->subWindowList().size(), 1); // the one challenge window is reused
         QCOMPARE(area()->currentSubWindow()->windowTitle(), path("three.txt"));
     }
@@ -214,13 +214,13 @@ private slots:
         writeFile(path("good.txt"), lines({1, 2, 3}));
         writeFile(path("bad.txt"), bytes);
         open(path("good.txt"));
-        const Pattern before = Module1::LoadedPattern;
+        const Pattern before = m_challenge.stored;
         m_dialogs.clear();
         open(path("bad.txt"));
         QCOMPARE(m_dialogs.messages().size(), 1);
         const QString text = m_dialogs.messages()[0].text;
         QVERIFY2(text.contains(path("bad.txt")) && text.contains(line), qPrintable(text));
-        QVERIFY(Module1::LoadedPattern == before);
+        QVERIFY(m_challenge.stored == before);
         QCOMPARE(area()->currentSubWindow()->windowTitle(), path("good.txt"));
     }
 
@@ -247,7 +247,7 @@ private slots:
     void saveWritesWhatTheSurfaceShows()
     {
         frame().LoadNewDoc();
-        frmDocument *doc = currentEditor();
+        EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(0), Qt::LeftButton);
         QTest::mouseClick(doc->imgGreen(10), Qt::LeftButton);
         m_dialogs.answerText(path("grid.bmp"));
@@ -335,7 +335,7 @@ private slots:
     void testAndSummitFromTheirButtons()
     {
         frame().LoadNewDoc();
-        frmDocument *doc = currentEditor();
+        EditorWindow *doc = currentEditor();
         for (int k : {0, 9, 18})
             QTest::mouseClick(doc->imgGreen(k), Qt::LeftButton);
         m_dialogs.answerText(QStringLiteral("Default.txt"));
@@ -344,7 +344,7 @@ private slots:
         QVERIFY(isRed(doc->b_imgGreen(9)));
 
         open(path("Default.txt"));
-        frmOldFile *w = challenge();
+        ChallengeWindow *w = challenge();
         for (int k : {18, 9, 0})
             QTest::mouseClick(w->imgGreen(k), Qt::LeftButton);
         QTest::mouseClick(w->CmdA(), Qt::LeftButton);

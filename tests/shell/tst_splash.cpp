@@ -1,7 +1,7 @@
 // The splash window: built from its definition, its texts after loading, its
 // border, placement and logo, and that the user cannot close it.
 #include "forms/twips.h"
-#include "shell/frmsplash.h"
+#include "shell/splashwindow.h"
 #include "support/testenv.h"
 
 #include <QGroupBox>
@@ -37,7 +37,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        frmSplash splash;
+        SplashWindow splash;
         auto *label = splash.controls().get<QLabel>(name);
         QVERIFY(label);
         QCOMPARE(label->text(), caption);
@@ -48,7 +48,7 @@ private slots:
 
     void windowSettings()
     {
-        frmSplash splash;
+        SplashWindow splash;
         QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
         QVERIFY(splash.windowTitle().isEmpty());
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -62,7 +62,7 @@ private slots:
 
     void layoutFromTheDefinition()
     {
-        frmSplash splash;
+        SplashWindow splash;
         auto *frame = splash.control<QGroupBox>("fraMainFrame");
         QVERIFY(frame);
         QCOMPARE(frame->geometry(), QRect(3, -1, 492, 306));
@@ -73,7 +73,7 @@ private slots:
 
     void logoIsCutAtTheBoxEdges()
     {
-        frmSplash splash;
+        SplashWindow splash;
         auto *box = splash.control<QWidget>("picLogo");
         QVERIFY(box);
         QCOMPARE(box->size(), QSize(121, 159));
@@ -96,7 +96,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, rightTwips);
-        frmSplash splash;
+        SplashWindow splash;
         auto *label = splash.controls().get<QLabel>(name);
         QCOMPARE(label->x() + label->width(), twips::toPixels(double(rightTwips)));
         QVERIFY(label->width() >= label->sizeHint().width());
@@ -104,7 +104,7 @@ private slots:
 
     void userCannotCloseIt()
     {
-        frmSplash splash;
+        SplashWindow splash;
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
         QVERIFY(!splash.close());

@@ -1,8 +1,9 @@
 // Start-up: splash first, held at least one second while events are handled,
 // frame loaded hidden behind it, splash gone before the frame is ever shown.
-#include "shell/frmmain.h"
-#include "shell/frmsplash.h"
-#include "shell/module1.h"
+#include "logic/challengestate.h"
+#include "shell/application.h"
+#include "shell/mainframe.h"
+#include "shell/splashwindow.h"
 #include "shell/startup.h"
 #include "support/fakedialogs.h"
 #include "support/testenv.h"
@@ -24,12 +25,12 @@ public:
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() == QEvent::Show && qobject_cast<frmMain *>(o)) {
+        if (e->type() == QEvent::Show && qobject_cast<MainFrame *>(o)) {
             ++frameShows;
             for (QWidget *w : QApplication::topLevelWidgets())
-                if (qobject_cast<frmSplash *>(w) && w->isVisible()) ++frameShowsWithSplash;
+                if (qobject_cast<SplashWindow *>(w) && w->isVisible()) ++frameShowsWithSplash;
         }
-        if (e->type() == QEvent::Paint && qobject_cast<frmSplash *>(o)) ++splashPaints;
+        if (e->type() == QEvent::Paint && qobject_cast<SplashWindow *>(o)) ++splashPaints;
         return false;
     }
 };
@@ -41,6 +42,7 @@ class TestStartUp : public QObject {
 private:
     FakeDialogs m_dialogs;
     AppContext m_context{m_dialogs, QString()};
+    ChallengeState m_challenge;
 
 private slots:
     void stepsInOrder()
@@ -48,10 +50,10 @@ private slots:
         using S = StartUp::Step;
         QList<S> steps;
         QStringList faults;
-        StartUp startUp(m_context);
+        StartUp startUp(m_context, m_challenge);
         int waited = -1;
         startUp.setWait([&](const std::int16_t &s) { waited = s; });
-        startUp.setObserver([&](S step, frmSplash *splash, frmMain *frame) {
+        startUp.setObserver([&](S step, SplashWindow *splash, MainFrame *frame) {
             steps << step;
             const bool splashUp = splash && splash->isVisible();
             const bool frameUp = frame && frame->isVisible();
@@ -62,14 +64,14 @@ private slots:
             if (step == S::FrameLoaded && frame->menuAction("mnuFile")->text() != "檔案(&F)")
                 faults << QStringLiteral("frame not loaded at step %1").arg(int(step));
         });
-        std::unique_ptr<frmMain> frame = startUp.run();
+        std::unique_ptr<MainFrame> frame = startUp.run();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
         QCOMPARE(steps, QList<S>({S::SplashShown, S::Waited, S::SplashRepainted, S::FrameLoaded,
                                   S::SplashUnloaded, S::FrameShown}));
         QCOMPARE(waited, 1);
         QVERIFY(frame && frame->isVisible());
         for (QWidget *w : QApplication::topLevelWidgets())
-            QVERIFY(!qobject_cast<frmSplash *>(w));
+            QVERIFY(!qobject_cast<SplashWindow *>(w));
         QVERIFY(QApplication::quitOnLastWindowClosed());
     }
 
@@ -80,12 +82,12 @@ private slots:
         QElapsedTimer clock;
         qint64 splashShownAt = -1;
         qint64 splashGoneAt = -1;
-        StartUp startUp(m_context);
-        startUp.setObserver([&](StartUp::Step step, frmSplash *, frmMain *) {
+        StartUp startUp(m_context, m_challenge);
+        startUp.setObserver([&](StartUp::Step step, SplashWindow *, MainFrame *) {
             if (step == StartUp::Step::SplashShown) clock.start(), splashShownAt = 0;
             if (step == StartUp::Step::SplashUnloaded) splashGoneAt = clock.elapsed();
         });
-        std::unique_ptr<frmMain> frame = startUp.run();
+        std::unique_ptr<MainFrame> frame = startUp.run();
         qApp->removeEventFilter(&watcher);
         QCOMPARE(splashShownAt, 0);
         QVERIFY2(splashGoneAt >= 1000, qPrintable(QString::number(splashGoneAt)));
@@ -101,7 +103,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         const std::int16_t one = 1;
-        Module1::WaitSeconds(one);
+        waitSeconds(one);
         QVERIFY2(clock.elapsed() >= 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(timerRan);
         QCOMPARE(one, std::int16_t(1));
@@ -111,8 +113,8 @@ private slots:
     {
         bool timerRan = false;
         QTimer::singleShot(10000, [&] { timerRan = true; });
-        Module1::WaitSeconds(std::int16_t(0));
-        Module1::WaitSeconds(std::int16_t(-5));
+        waitSeconds(std::int16_t(0));
+        waitSeconds(std::int16_t(-5));
         QVERIFY(!timerRan);
     }
 
@@ -126,7 +128,7 @@ private slots:
         qunsetenv("WAYLAND_DISPLAY");
         char name[] = "plimso";
         char *argv[] = {name, nullptr};
-        const int code = Module1::run(1, argv);
+        const int code = Application::run(1, argv);
         auto restore = [](const char *var, const QByteArray &value) {
             if (!value.isNull()) qputenv(var, value);
         };

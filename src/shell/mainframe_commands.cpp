@@ -1,6 +1,6 @@
 // The frame's own commands: toolbar dispatch, the placeholder commands, help
 // and about.
-#include "shell/frmmain.h"
+#include "shell/mainframe.h"
 
 #include "forms/dialogs.h"
 #include "shell/version.h"
@@ -10,12 +10,12 @@
 #include <QFileInfo>
 #include <QUrl>
 
-void frmMain::say(const QString &text)
+void MainFrame::say(const QString &text)
 {
     m_context.dialogs.message(this, text, Dialogs::applicationTitle());
 }
 
-void frmMain::tbToolBar_ButtonClick(const QString &key)
+void MainFrame::tbToolBar_ButtonClick(const QString &key)
 {
     // A command started here never stops the program; commands report their
     // own failures to the user exactly as from the menu.
@@ -38,37 +38,37 @@ void frmMain::tbToolBar_ButtonClick(const QString &key)
     }
 }
 
-void frmMain::mnuViewOptions_Click()
+void MainFrame::mnuViewOptions_Click()
 {
     say(QStringLiteral("新增 'mnuViewOptions_Click' 程式碼。"));
 }
 
-void frmMain::mnuFileProperties_Click()
+void MainFrame::mnuFileProperties_Click()
 {
     say(QStringLiteral("新增 'mnuFileProperties_Click' 程式碼。"));
 }
 
-void frmMain::mnuFileClose_Click()
+void MainFrame::mnuFileClose_Click()
 {
     say(QStringLiteral("新增 'mnuFileClose_Click' 程式碼。"));
 }
 
-void frmMain::mnuHelpAbout_Click()
+void MainFrame::mnuHelpAbout_Click()
 {
     say(QStringLiteral("版本 ") + version::text());
 }
 
-void frmMain::mnuHelpContents_Click()
+void MainFrame::mnuHelpContents_Click()
 {
     showHelp(QStringLiteral("無法顯示說明內容，無與此專案相關的說明。"));
 }
 
-void frmMain::mnuHelpSearchForHelpOn_Click()
+void MainFrame::mnuHelpSearchForHelpOn_Click()
 {
     showHelp(QStringLiteral("無法顯示說明內容，沒有和此專案相關的說明。"));
 }
 
-void frmMain::showHelp(const QString &noHelpText)
+void MainFrame::showHelp(const QString &noHelpText)
 {
     if (m_helpFile.isEmpty()) {
         m_context.dialogs.message(this, noHelpText, windowTitle(), Dialogs::Buttons::Ok,

@@ -2,7 +2,8 @@
 // View toggles, toolbar dispatch, placeholder, help and about messages, the
 // status bar, and the remembered placement.
 #include "forms/twips.h"
-#include "shell/frmmain.h"
+#include "logic/challengestate.h"
+#include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/testenv.h"
 
@@ -44,14 +45,15 @@ protected:
 
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestMainFrame : public QObject {
     Q_OBJECT
 private:
     FakeDialogs m_dialogs;
     AppContext m_context{m_dialogs, QString()};
-    std::unique_ptr<frmMain> m_frame;
+    ChallengeState m_challenge;
+    std::unique_ptr<MainFrame> m_frame;
 
-    frmMain &frame() { return *m_frame; }
+    MainFrame &frame() { return *m_frame; }
     QAction *menu(const char *name) { return frame().menuAction(QString::fromLatin1(name)); }
 
 private slots:
@@ -60,7 +62,7 @@ private slots:
         userSettings().clear();
         m_dialogs.clear();
         m_dialogs.onRequest = nullptr;
-        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
     }
     void cleanup() { m_frame.reset(); }
 
@@ -396,7 +398,7 @@ private slots:
             s.setValue("Settings/MainWidth", "6000");
             s.setValue("Settings/MainHeight", "nan"); // default for this one only
         }
-        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
         QCOMPARE(frame().frameGeometry(), QRect(100, 200, 400, 433));
     }
 
@@ -405,7 +407,7 @@ private slots:
         m_frame.reset();
         userSettings().setValue("Settings/MainLeft", "-300000");
         userSettings().setValue("Settings/MainTop", "900000");
-        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
         const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(avail.intersects(frame().frameGeometry()));
         QCOMPARE(frame().frameGeometry().size(), QSize(433, 433));
@@ -433,7 +435,7 @@ private slots:
         QCOMPARE(stored("MainWidth"), PlacementText(outer.width()));
         QCOMPARE(stored("MainHeight"), PlacementText(outer.height()));
         // The next run opens where this one closed, at the same outer size.
-        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
         frame().show();
         QTRY_COMPARE(frame().frameGeometry(), outer);
     }
@@ -464,7 +466,7 @@ private slots:
         QCOMPARE(stored("MainWidth"), PlacementText(bounds.width()));
         QCOMPARE(stored("MainHeight"), PlacementText(bounds.height()));
         // The next run opens a normal frame with those bounds.
-        m_frame = std::make_unique<frmMain>(m_context);
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
         frame().show();
         QVERIFY(!frame().isMaximized());
         QTRY_COMPARE(frame().frameGeometry(), bounds);
@@ -497,5 +499,5 @@ private:
     static QString PlacementText(int pixels) { return QString::number(pixels * 15); }
 };
 
-PLIMSO_TEST_MAIN(TestFrmMain)
-#include "tst_frmmain.moc"
+PLIMSO_TEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

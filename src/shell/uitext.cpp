@@ -1,8 +1,8 @@
 // Gives a window its UI text: numbers in captions, Tags and tooltips are
 // replaced by the string-table texts they name. Every step that cannot be done
 // (no such entry, not a number, no such property) is skipped.
+#include "shell/uitext.h"
 #include "forms/formbuilder.h"
-#include "shell/module1.h"
 #include "shell/stringtable.h"
 
 #include <QAction>
@@ -68,9 +68,7 @@ void applyToControl(QObject *c)
 
 } // namespace
 
-namespace Module1 {
-
-void ApplyStringTable(QWidget *window)
+void applyStringTable(QWidget *window)
 {
     if (!window) return;
     if (const auto t = strictText(tagOf(window))) window->setWindowTitle(*t);
@@ -91,5 +89,3 @@ void ApplyStringTable(QWidget *window)
         applyToControl(c);
     }
 }
-
-} // namespace Module1

@@ -1,9 +1,9 @@
-#include "shell/frmsplash.h"
+#include "shell/splashwindow.h"
 
 #include "forms/pictures.h"
 #include "forms/splashdef.h"
 #include "forms/twips.h"
-#include "shell/module1.h"
+#include "shell/uitext.h"
 #include "shell/version.h"
 
 #include <QCloseEvent>
@@ -11,7 +11,8 @@
 #include <QLabel>
 #include <QScreen>
 
-frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     const forms::FormDef &def = forms::splashDef();
     m_built = forms::buildForm(def, this);
@@ -34,14 +35,14 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Form_Load();
 }
 
-void frmSplash::Form_Load()
+void SplashWindow::Form_Load()
 {
-    Module1::ApplyStringTable(this);
+    applyStringTable(this);
     forms::setCaption(control<QLabel>("lblVersion"), QStringLiteral("Version ") + version::text());
     forms::setCaption(control<QLabel>("lblProductName"), QStringLiteral("plimso"));
 }
 
-void frmSplash::closeEvent(QCloseEvent *event)
+void SplashWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
 }

@@ -6,11 +6,11 @@
 
 #include <QWidget>
 
-class frmSplash : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
     // Builds the window and runs its load handler; the window is still hidden.
-    explicit frmSplash(QWidget *parent = nullptr);
+    explicit SplashWindow(QWidget *parent = nullptr);
 
     const forms::BuiltForm &controls() const { return m_built; }
     template <class T> T *control(const char *name) const

@@ -3,11 +3,11 @@
 // every full redraw and shows the Test replay. Each instance owns its state.
 #include "grid/gridwindow.h"
 
-class frmDocument : public GridWindow {
+class EditorWindow : public GridWindow {
     Q_OBJECT
 public:
     // Builds the window from its definition and runs its load handler.
-    explicit frmDocument(AppContext &ctx, QWidget *parent = nullptr);
+    explicit EditorWindow(AppContext &ctx, QWidget *parent = nullptr);
 
     QPushButton *CmdTest() const { return buttonA(); }
 

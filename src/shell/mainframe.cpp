@@ -1,11 +1,12 @@
-#include "shell/frmmain.h"
+#include "shell/mainframe.h"
 
 #include "forms/colours.h"
 #include "forms/maindef.h"
 #include "forms/twips.h"
-#include "shell/module1.h"
+#include "grid/challengeslot.h"
 #include "shell/placementstore.h"
 #include "shell/screenfit.h"
+#include "shell/uitext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +18,8 @@
 
 namespace md = forms::maindef;
 
-frmMain::frmMain(AppContext &context, QWidget *parent) : QMainWindow(parent), m_context(context)
+MainFrame::MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_challenge(challenge)
 {
     const QString name = QString::fromUtf8(md::kName);
     setObjectName(name);
@@ -29,6 +31,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent) : QMainWindow(parent), m_
     m_mdiArea->setBackground(
         QApplication::palette().color(colours::paletteRole(colours::System::AppWorkspace)));
     setCentralWidget(m_mdiArea);
+    m_challengeSlot = std::make_unique<ChallengeSlot>(m_mdiArea, m_context, m_challenge);
 
     // Creation order of the definition: status bar, then toolbar.
     buildStatusBar();
@@ -40,29 +43,34 @@ frmMain::frmMain(AppContext &context, QWidget *parent) : QMainWindow(parent), m_
     MDIForm_Load();
 }
 
-frmMain::~frmMain() = default;
+MainFrame::~MainFrame() = default;
 
-QAction *frmMain::menuAction(const QString &name) const
+ChallengeWindow *MainFrame::challengeWindow() const
+{
+    return m_challengeSlot->window(false);
+}
+
+QAction *MainFrame::menuAction(const QString &name) const
 {
     for (QAction *a : findChildren<QAction *>(name))
         if (a->property("typeName").toString() == QLatin1String("Menu")) return a;
     return nullptr;
 }
 
-QAction *frmMain::toolButton(const QString &key) const
+QAction *MainFrame::toolButton(const QString &key) const
 {
     for (QAction *a : tbToolBar->actions())
         if (!a->isSeparator() && a->data().toString() == key) return a;
     return nullptr;
 }
 
-void frmMain::MDIForm_Load()
+void MainFrame::MDIForm_Load()
 {
-    Module1::ApplyStringTable(this);
+    applyStringTable(this);
     applyPlacement();
 }
 
-void frmMain::applyPlacement()
+void MainFrame::applyPlacement()
 {
     const QRect wanted = screenfit::fitToScreens(twips::toPixels(PlacementStore().read()));
     // Qt positions a window by its frame but sizes it by its client area.
@@ -72,14 +80,14 @@ void frmMain::applyPlacement()
     m_pendingOuterSize = margins.isNull() ? wanted.size() : QSize();
 }
 
-void frmMain::MDIForm_Unload()
+void MainFrame::MDIForm_Unload()
 {
     if (isMinimized()) return;
     // A maximised frame reports its maximised bounds here.
     PlacementStore().write(twips::fromPixels(frameGeometry()));
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainFrame::closeEvent(QCloseEvent *event)
 {
     // Children close first, each through its own close handling; one that
     // refuses keeps the frame open.
@@ -93,25 +101,25 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void frmMain::showEvent(QShowEvent *event)
+void MainFrame::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     adjustForFrameMargins();
 }
 
-void frmMain::moveEvent(QMoveEvent *event)
+void MainFrame::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
     adjustForFrameMargins();
 }
 
-void frmMain::resizeEvent(QResizeEvent *event)
+void MainFrame::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     adjustForFrameMargins();
 }
 
-void frmMain::adjustForFrameMargins()
+void MainFrame::adjustForFrameMargins()
 {
     if (!m_pendingOuterSize.isValid() || !isVisible() || windowState() != Qt::WindowNoState) return;
     const QSize margins = frameGeometry().size() - size();
@@ -121,7 +129,7 @@ void frmMain::adjustForFrameMargins()
     resize(client);
 }
 
-void frmMain::mnuViewToolbar_Click()
+void MainFrame::mnuViewToolbar_Click()
 {
     // The check mark always equals the bar's visibility, so inverting one
     // inverts the other; Qt's own toggling of the checkable entry is overruled.
@@ -129,13 +137,13 @@ void frmMain::mnuViewToolbar_Click()
     syncViewChecks();
 }
 
-void frmMain::mnuViewStatusBar_Click()
+void MainFrame::mnuViewStatusBar_Click()
 {
     sbStatusBar->setVisible(sbStatusBar->isHidden());
     syncViewChecks();
 }
 
-void frmMain::syncViewChecks()
+void MainFrame::syncViewChecks()
 {
     if (QAction *a = menuAction(QStringLiteral("mnuViewToolbar")))
         a->setChecked(!tbToolBar->isHidden());
@@ -143,7 +151,7 @@ void frmMain::syncViewChecks()
         a->setChecked(!sbStatusBar->isHidden());
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+bool MainFrame::eventFilter(QObject *watched, QEvent *event)
 {
     // Bars can also be hidden by other means; the View check marks follow.
     if ((watched == tbToolBar || watched == sbStatusBar) &&
@@ -152,7 +160,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::mnuFileExit_Click()
+void MainFrame::mnuFileExit_Click()
 {
     close();
 }

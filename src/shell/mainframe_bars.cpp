@@ -1,6 +1,6 @@
 // Builds the frame's menus, toolbar and status bar from its definition and
 // connects the menu entries to their handlers.
-#include "shell/frmmain.h"
+#include "shell/mainframe.h"
 
 #include "forms/maindef.h"
 #include "forms/pictures.h"
@@ -31,7 +31,7 @@ void markControl(QObject *o, const QString &name, const char *typeName)
 
 } // namespace
 
-void frmMain::buildMenus()
+void MainFrame::buildMenus()
 {
     QMenu *menu = nullptr;
     for (const md::MenuEntryDef &def : md::menu()) {
@@ -65,7 +65,7 @@ void frmMain::buildMenus()
     }
 }
 
-void frmMain::buildToolBar()
+void MainFrame::buildToolBar()
 {
     tbToolBar = new QToolBar(this);
     markControl(tbToolBar, QString::fromUtf8(md::kToolBarName), "Toolbar");
@@ -101,7 +101,7 @@ void frmMain::buildToolBar()
     addToolBar(Qt::TopToolBarArea, tbToolBar);
 }
 
-void frmMain::buildStatusBar()
+void MainFrame::buildStatusBar()
 {
     sbStatusBar = new QStatusBar(this);
     markControl(sbStatusBar, QString::fromUtf8(md::kStatusBarName), "StatusBar");
@@ -134,22 +134,22 @@ void frmMain::buildStatusBar()
     setStatusBar(sbStatusBar);
 }
 
-void frmMain::connectMenus()
+void MainFrame::connectMenus()
 {
-    const std::pair<const char *, void (frmMain::*)()> handlers[] = {
-        {"mnuFileNew", &frmMain::mnuFileNew_Click},
-        {"mnuFileOpen", &frmMain::mnuFileOpen_Click},
-        {"mnuFileClose", &frmMain::mnuFileClose_Click},
-        {"mnuFileSave", &frmMain::mnuFileSave_Click},
-        {"mnuFileProperties", &frmMain::mnuFileProperties_Click},
-        {"mnuFilePrint", &frmMain::mnuFilePrint_Click},
-        {"mnuFileExit", &frmMain::mnuFileExit_Click},
-        {"mnuViewToolbar", &frmMain::mnuViewToolbar_Click},
-        {"mnuViewStatusBar", &frmMain::mnuViewStatusBar_Click},
-        {"mnuViewOptions", &frmMain::mnuViewOptions_Click},
-        {"mnuHelpContents", &frmMain::mnuHelpContents_Click},
-        {"mnuHelpSearchForHelpOn", &frmMain::mnuHelpSearchForHelpOn_Click},
-        {"mnuHelpAbout", &frmMain::mnuHelpAbout_Click},
+    const std::pair<const char *, void (MainFrame::*)()> handlers[] = {
+        {"mnuFileNew", &MainFrame::mnuFileNew_Click},
+        {"mnuFileOpen", &MainFrame::mnuFileOpen_Click},
+        {"mnuFileClose", &MainFrame::mnuFileClose_Click},
+        {"mnuFileSave", &MainFrame::mnuFileSave_Click},
+        {"mnuFileProperties", &MainFrame::mnuFileProperties_Click},
+        {"mnuFilePrint", &MainFrame::mnuFilePrint_Click},
+        {"mnuFileExit", &MainFrame::mnuFileExit_Click},
+        {"mnuViewToolbar", &MainFrame::mnuViewToolbar_Click},
+        {"mnuViewStatusBar", &MainFrame::mnuViewStatusBar_Click},
+        {"mnuViewOptions", &MainFrame::mnuViewOptions_Click},
+        {"mnuHelpContents", &MainFrame::mnuHelpContents_Click},
+        {"mnuHelpSearchForHelpOn", &MainFrame::mnuHelpSearchForHelpOn_Click},
+        {"mnuHelpAbout", &MainFrame::mnuHelpAbout_Click},
     };
     for (const auto &[name, handler] : handlers)
         if (QAction *a = menuAction(QString::fromLatin1(name)))

@@ -1,17 +1,17 @@
 // The frame's document commands: new editor windows, opening a pattern as a
 // challenge, saving a grid as a bitmap and the printer dialog.
-#include "shell/frmmain.h"
+#include "shell/mainframe.h"
 
 #include "forms/bitmapfile.h"
 #include "forms/dialogs.h"
 #include "forms/picturesurface.h"
-#include "grid/challengeaccess.h"
-#include "grid/frmdocument.h"
-#include "grid/frmoldfile.h"
+#include "grid/challengeslot.h"
+#include "grid/challengewindow.h"
+#include "grid/editorwindow.h"
 #include "grid/workspace.h"
+#include "logic/challengestate.h"
 #include "logic/patternfile.h"
 #include "logic/replay.h"
-#include "shell/module1.h"
 
 #include <QDir>
 #include <QMdiArea>
@@ -28,36 +28,36 @@ void setCaption(QMdiSubWindow *sub, const QString &caption)
 }
 } // namespace
 
-void frmMain::LoadNewDoc()
+void MainFrame::LoadNewDoc()
 {
     ++DocCounter;
-    auto *doc = new frmDocument(m_context);
+    auto *doc = new EditorWindow(m_context);
     QMdiSubWindow *sub = addToWorkspace(m_mdiArea, doc);
     setCaption(sub, QStringLiteral("Document %1").arg(DocCounter));
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
 }
 
-void frmMain::mnuFileNew_Click()
+void MainFrame::mnuFileNew_Click()
 {
     LoadNewDoc();
 }
 
-void frmMain::mnuFileOpen_Click()
+void MainFrame::mnuFileOpen_Click()
 {
     const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles);
     if (file.isEmpty()) return;
     if (!openDraw(file)) return;
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.
-    if (frmOldFile *challenge = MyLoadPicture()) {
+    if (ChallengeWindow *challenge = MyLoadPicture()) {
         QMdiSubWindow *sub = challenge->subWindow();
         setCaption(sub, QDir::toNativeSeparators(file));
         m_mdiArea->setActiveSubWindow(sub);
     }
 }
 
-bool frmMain::openDraw(const QString &tFilename)
+bool MainFrame::openDraw(const QString &tFilename)
 {
     const ReadResult read = readPatternFile(tFilename);
     if (!read.ok) {
@@ -67,20 +67,20 @@ bool frmMain::openDraw(const QString &tFilename)
                                       .arg(QDir::toNativeSeparators(tFilename), read.message()));
         return false;
     }
-    mergeInto(Module1::LoadedPattern, read.values);
+    mergeInto(m_challenge.stored, read.values);
     return true;
 }
 
-frmOldFile *frmMain::MyLoadPicture()
+ChallengeWindow *MainFrame::MyLoadPicture()
 {
     // The first use creates and loads the challenge, whose own layout already
     // draws the stored pattern; the pattern is then drawn on its replay grid.
-    frmOldFile *challenge = challengeWindow(m_mdiArea, m_context, true);
-    if (challenge) showLoadedPattern(Module1::LoadedPattern, *challenge);
+    ChallengeWindow *challenge = m_challengeSlot->window(true);
+    if (challenge) showLoadedPattern(m_challenge.stored, *challenge);
     return challenge;
 }
 
-void frmMain::mnuFileSave_Click()
+void MainFrame::mnuFileSave_Click()
 {
     QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
     auto *grid = sub ? qobject_cast<GridWindow *>(sub->widget()) : nullptr;
@@ -96,7 +96,7 @@ void frmMain::mnuFileSave_Click()
                                             .arg(QDir::toNativeSeparators(file), written.error));
 }
 
-void frmMain::mnuFilePrint_Click()
+void MainFrame::mnuFilePrint_Click()
 {
     if (!m_mdiArea->currentSubWindow()) return;
     // No child window offers anything to print: the dialog is all there is.

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QSize>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -14,14 +15,16 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class StatusClock;
-class frmOldFile;
+class ChallengeSlot;
+class ChallengeWindow;
+struct ChallengeState;
 
-class frmMain : public QMainWindow {
+class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the frame from its definition and loads it (MDIForm_Load), hidden.
-    explicit frmMain(AppContext &context, QWidget *parent = nullptr);
-    ~frmMain() override;
+    MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent = nullptr);
+    ~MainFrame() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QToolBar *toolBar() const { return tbToolBar; }
@@ -32,6 +35,9 @@ public:
     QAction *toolButton(const QString &key) const;
     // The help file the help commands hand to the system viewer; empty here.
     void setHelpFile(const QString &path) { m_helpFile = path; }
+
+    // The challenge window while one is open, else nullptr.
+    ChallengeWindow *challengeWindow() const;
 
     // Editor windows created so far in this run; numbers their captions.
     int docCounter() const { return DocCounter; }
@@ -47,7 +53,7 @@ public:
     bool openDraw(const QString &tFilename);
     // Shows the stored pattern on the challenge window, creating it if needed;
     // returns that window.
-    frmOldFile *MyLoadPicture();
+    ChallengeWindow *MyLoadPicture();
 
     // Frame commands.
     void tbToolBar_ButtonClick(const QString &key);
@@ -83,6 +89,8 @@ private:
     void say(const QString &text);
 
     AppContext &m_context;
+    ChallengeState &m_challenge;
+    std::unique_ptr<ChallengeSlot> m_challengeSlot;
     int DocCounter = 0;
     QMdiArea *m_mdiArea = nullptr;
     QToolBar *tbToolBar = nullptr;

@@ -1,0 +1,39 @@
+#include "shell/application.h"
+
+#include "shell/appsetup.h"
+#include "shell/mainframe.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <cstdio>
+
+Application::Application(Dialogs *dialogs)
+    : m_context{dialogs ? *dialogs : m_qtDialogs, QCoreApplication::applicationDirPath()}
+{
+}
+
+Application::~Application() = default;
+
+int Application::run(int argc, char **argv)
+{
+    if (!appsetup::displayAvailable(argc, argv)) {
+        std::fputs("plimso needs a graphical display, and none was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are not set).\n"
+                   "Run it inside a desktop session, or on a virtual display:\n"
+                   "  xvfb-run -a ./plimso\n"
+                   "or start one yourself: Xvfb :99 & DISPLAY=:99 ./plimso\n",
+                   stderr);
+        return 2;
+    }
+    QApplication qtApp(argc, argv);
+    appsetup::configureApplication();
+
+    Application app;
+    app.start();
+    return QApplication::exec();
+}
+
+void Application::start()
+{
+    m_frame = StartUp(m_context, m_challenge).run();
+}

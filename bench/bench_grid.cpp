@@ -133,7 +133,7 @@ int main(int argc, char **argv)
         for (int i = 0; i < 100; ++i) {
             QElapsedTimer t;
             t.start();
-            w->Form_Resize();
+            w->layOut();
             layoutMs.push_back(double(t.nsecsElapsed()) / 1e6);
         }
         sub->close();
@@ -160,8 +160,8 @@ int main(int argc, char **argv)
                 "%zu resizes)\n",
                 r.median, r.mean, r.max, resizeMs.size());
     const Stats l = stats(layoutMs);
-    std::printf("  of which Form_Resize median %.3f ms  mean %.3f ms  max %.3f ms\n", l.median,
-                l.mean, l.max);
+    std::printf("  of which layOut median %.3f ms  mean %.3f ms  max %.3f ms\n", l.median, l.mean,
+                l.max);
     std::printf("peak memory, 20 editors  VmHWM %.1f MiB  (target 80 MiB)\n", double(hwm) / 1024.0);
     return 0;
 }

@@ -38,14 +38,14 @@ const std::vector<ToolButtonDef> &toolBar()
 {
     // clang-format off
     static const std::vector<ToolButtonDef> buttons = {
-        {"開新檔案", "1016", "New"},
-        {"開啟舊檔", "1017", "Open"},
-        {"儲存", "1018", "Save"},
+        {"開新檔案", "1016", "New", "mnuFileNew"},
+        {"開啟舊檔", "1017", "Open", "mnuFileOpen"},
+        {"儲存", "1018", "Save", "mnuFileSave"},
         {}, // separator
-        {"列印", "1019", "Print"},
+        {"列印", "1019", "Print", "mnuFilePrint"},
         {}, // separator
         {"線條樣式", "1020", "Line Style"},
-        {"屬性", "1021", "Properties"},
+        {"屬性", "1021", "Properties", "mnuFileProperties"},
         {"繪圖", "1022", "Drawing"},
     };
     // clang-format on

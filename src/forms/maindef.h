@@ -24,9 +24,10 @@ struct MenuEntryDef {
 const std::vector<MenuEntryDef> &menu();
 
 struct ToolButtonDef {
-    const char *key = nullptr;      // nullptr: a separator
-    const char *toolTip = nullptr;  // string-table number as text
-    const char *imageKey = nullptr; // key in the toolbar image list
+    const char *key = nullptr;       // nullptr: a separator
+    const char *toolTip = nullptr;   // string-table number as text
+    const char *imageKey = nullptr;  // key in the toolbar image list
+    const char *menuEntry = nullptr; // the menu entry whose command it runs; nullptr: its own
     bool isSeparator() const { return key == nullptr; }
 };
 

@@ -14,19 +14,19 @@ ChallengeWindow::ChallengeWindow(AppContext &ctx, ChallengeState &challenge, QWi
     : GridWindow(forms::challengeDef(), "CmdA", ctx, &challenge.attempt, parent),
       m_challenge(challenge)
 {
-    connect(CmdA(), &QPushButton::clicked, this, &ChallengeWindow::CmdA_Click);
-    Form_Load();
+    connect(CmdA(), &QPushButton::clicked, this, &ChallengeWindow::summit);
+    load();
 }
 
-void ChallengeWindow::MyDraw(int tColor, int Bflag)
+void ChallengeWindow::redraw(int colour, Sides sides)
 {
-    ::MyDraw(GridKind::Challenge, state(), *this, tColor, Bflag, m_challenge.stored);
+    drawPath(GridKind::Challenge, state(), *this, colour, sides, m_challenge.stored);
 }
 
-void ChallengeWindow::CmdA_Click()
+void ChallengeWindow::summit()
 {
     const auto outcome = runSummit(context().dialogs, this, state(), *this, m_challenge.stored,
-                                   [this] { MyDraw(eraseColour(), 0); });
+                                   [this] { redraw(eraseColour(), Sides::A); });
     if (outcome == SummitOutcome::Close) closeWindow();
 }
 

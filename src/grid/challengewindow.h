@@ -15,14 +15,14 @@ public:
 
     QPushButton *CmdA() const { return buttonA(); }
 
-    // The attempt on PicA; with Bflag 1 then the stored pattern on PicB.
-    void MyDraw(int tColor, int Bflag) override;
+    // The attempt on PicA; with Sides::Both then the stored pattern on PicB.
+    void redraw(int colour, Sides sides) override;
 
     // The user's attempt is drawn 5 pixels wide.
     static constexpr int kAttemptLineWidth = 5;
 
 public slots:
-    void CmdA_Click();
+    void summit();
 
 protected:
     void loadSettings() override;

@@ -53,6 +53,6 @@ SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, Gri
     erase();
     for (int i = 0; i < kDotCount; ++i)
         canvas.setDotPicture(Side::A, i, DotPicture::Green);
-    Form_QueryUnload(state); // the path is cleared as a close clears it: positions 0..62
+    clearPath(state); // the path is cleared as a close clears it: positions 0..62
     return SummitOutcome::TryAgain;
 }

@@ -28,7 +28,7 @@ enum class SummitOutcome { Close, TryAgain };
 // Summit: checks the attempt against the stored pattern and answers "You are
 // good" (then the window is to close) or "Sorry ! Please Try It Again" with
 // Yes (try again) and No (close). On Yes the attempt is reset: DotCount 0,
-// its lines drawn again through `erase` (the window's MyDraw in its surface
+// its lines drawn again through `erase` (the window's redraw in its surface
 // colour, A only), every input dot green, positions 0..62 cleared.
 SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
                         const Pattern &stored, const std::function<void()> &erase);

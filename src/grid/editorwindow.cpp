@@ -14,16 +14,16 @@
 EditorWindow::EditorWindow(AppContext &ctx, QWidget *parent)
     : GridWindow(forms::editorDef(), "CmdTest", ctx, nullptr, parent)
 {
-    connect(CmdTest(), &QPushButton::clicked, this, &EditorWindow::CmdTest_Click);
-    Form_Load();
+    connect(CmdTest(), &QPushButton::clicked, this, &EditorWindow::test);
+    load();
 }
 
-void EditorWindow::MyDraw(int tColor, int Bflag)
+void EditorWindow::redraw(int colour, Sides sides)
 {
-    ::MyDraw(GridKind::Editor, state(), *this, tColor, Bflag, Pattern{});
+    drawPath(GridKind::Editor, state(), *this, colour, sides, Pattern{});
 }
 
-void EditorWindow::CmdTest_Click()
+void EditorWindow::test()
 {
     runTest(context().dialogs, this, context().programFolder, state().dotPath, *this);
 }
@@ -44,7 +44,7 @@ void EditorWindow::mousePressEvent(QMouseEvent *event)
     // Presses that controls ignore (surfaces, dots) bubble up here: only the
     // bare background counts.
     if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint())) {
-        Form_Click(state(), *this);
+        redrawWholePath(state(), *this);
         event->accept();
         return;
     }

@@ -11,15 +11,15 @@ public:
 
     QPushButton *CmdTest() const { return buttonA(); }
 
-    // The path on both surfaces when Bflag is 1, on PicA only otherwise.
-    void MyDraw(int tColor, int Bflag) override;
+    // The path on PicA, and with Sides::Both on PicB too.
+    void redraw(int colour, Sides sides) override;
 
     // Lines on the editor's surfaces are 2 pixels wide (defined: 1), so a
     // path stays legible over the 16-pixel dots.
     static constexpr int kLineWidth = 2;
 
 public slots:
-    void CmdTest_Click();
+    void test();
 
 protected:
     void loadSettings() override;

@@ -6,10 +6,10 @@
 #include "forms/imagecontrol.h"
 #include "forms/picturesurface.h"
 #include "forms/twips.h"
+#include "grid/appcontext.h"
+#include "grid/commands.h"
 #include "logic/gridlayout.h"
 #include "logic/pathdrawing.h"
-#include "grid/commands.h"
-#include "grid/appcontext.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
@@ -55,10 +55,10 @@ GridWindow::GridWindow(const forms::FormDef &def, const char *buttonAName, AppCo
 
     for (int i = 0; i < kDotCount; ++i) {
         ImageControl *dot = m_imgGreen[size_t(i)];
-        connect(dot, &ImageControl::clicked, this, &GridWindow::imgGreenClicked);
-        connect(dot, &ImageControl::doubleClicked, this, &GridWindow::imgGreenDoubleClicked);
+        connect(dot, &ImageControl::clicked, this, &GridWindow::onDotClicked);
+        connect(dot, &ImageControl::doubleClicked, this, &GridWindow::onDotDoubleClicked);
         connect(m_bImgGreen[size_t(i)], &ImageControl::clicked, this,
-                &GridWindow::b_imgGreen_Click);
+                &GridWindow::showReplayDotPosition);
     }
 }
 
@@ -74,7 +74,7 @@ ImageControl *GridWindow::b_imgGreen(int i) const
     return i >= 0 && i < kDotCount ? m_bImgGreen[size_t(i)] : nullptr;
 }
 
-void GridWindow::Form_Load()
+void GridWindow::load()
 {
     for (int i = 0; i < kDotCount; ++i)
         forms::setToolTip(m_imgGreen[size_t(i)], QStringLiteral("Click Me"));
@@ -82,7 +82,7 @@ void GridWindow::Form_Load()
     m_bImgRed->hide();
     loadSettings();
     m_loaded = true;
-    Form_Resize();
+    layOut();
 }
 
 QSizeF GridWindow::innerSizeTwips() const
@@ -91,11 +91,11 @@ QSizeF GridWindow::innerSizeTwips() const
     return QSizeF(twips::fromPixels(width()), twips::fromPixels(height()));
 }
 
-void GridWindow::Form_Resize()
+void GridWindow::layOut()
 {
     const QSizeF inner = innerSizeTwips();
-    gridlayout::Form_Resize(*this, float(inner.width()), float(inner.height()), eraseColour(),
-                            [this](int tColor, int bFlag) { MyDraw(tColor, bFlag); });
+    gridlayout::layOut(*this, float(inner.width()), float(inner.height()), eraseColour(),
+                       [this](int colour, Sides sides) { redraw(colour, sides); });
 }
 
 void GridWindow::closeWindow()
@@ -164,17 +164,17 @@ void GridWindow::setRedImageVisible(Side side, bool visible)
     (side == Side::A ? m_imgRed : m_bImgRed)->setVisible(visible);
 }
 
-void GridWindow::imgGreenClicked(int index)
+void GridWindow::onDotClicked(int index)
 {
-    m_lastClickRecorded = imgGreen_Click(*m_state, *this, index);
+    m_lastClickRecorded = recordClick(*m_state, *this, index);
 }
 
-void GridWindow::imgGreenDoubleClicked(int index)
+void GridWindow::onDotDoubleClicked(int index)
 {
-    imgGreen_DblClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false));
+    unrecordClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false));
 }
 
-void GridWindow::b_imgGreen_Click(int index)
+void GridWindow::showReplayDotPosition(int index)
 {
     m_ctx.dialogs.message(this, dotPositionText(dotRect(Side::B, index)));
 }
@@ -182,14 +182,14 @@ void GridWindow::b_imgGreen_Click(int index)
 void GridWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_loaded && !m_closed) Form_Resize();
+    if (m_loaded && !m_closed) layOut();
 }
 
 void GridWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
-        Form_QueryUnload(*m_state);
+        clearPath(*m_state);
     }
     event->accept(); // the window always closes
 }
@@ -214,5 +214,5 @@ void GridWindow::subWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
 {
     // Minimising and restoring change the inner size as the layout sees it,
     // though the hidden client widget may get no resize event of its own.
-    if ((oldState ^ newState).testFlag(Qt::WindowMinimized) && m_loaded && !m_closed) Form_Resize();
+    if ((oldState ^ newState).testFlag(Qt::WindowMinimized) && m_loaded && !m_closed) layOut();
 }

@@ -5,9 +5,9 @@
 // ChallengeWindow) state what differs: the path drawing and the resize colour.
 //
 // Lifecycle: a subclass constructor builds nothing itself and ends by calling
-// Form_Load(). Inside a QMdiSubWindow a minimised window lays itself out as a
+// load(). Inside a QMdiSubWindow a minimised window lays itself out as a
 // window of inner size 0 x 0, so its surfaces keep their bounds. Closing never
-// fails and always runs Form_QueryUnload first.
+// fails and always runs clearPath first.
 #include "forms/formdef.h"
 #include "logic/gridcanvas.h"
 #include "logic/gridstate.h"
@@ -41,13 +41,13 @@ public:
     QPushButton *CmdB() const { return m_cmdB; }
 
     // Draws the recorded path again (see grid/pathdrawing.h).
-    virtual void MyDraw(int tColor, int Bflag) = 0;
+    virtual void redraw(int colour, Sides sides) = 0;
 
     // A click on a replay dot shows its position: Left, a space, Top (twips).
-    void b_imgGreen_Click(int index);
+    void showReplayDotPosition(int index);
 
     // Lays the window out from its current inner size (see grid/gridlayout.h).
-    void Form_Resize();
+    void layOut();
 
     // The inner size in twips as the layout sees it: 0 x 0 while minimised.
     QSizeF innerSizeTwips() const;
@@ -77,8 +77,8 @@ protected:
                GridState *sharedState, QWidget *parent);
 
     // Runs the load handler: tooltips "Click Me" on imgGreen(0..62), the spare
-    // dot and B_imgRed hidden, loadSettings(), then Form_Resize().
-    void Form_Load();
+    // dot and B_imgRed hidden, loadSettings(), then layOut().
+    void load();
     // The window's own load step before the first layout (line widths).
     virtual void loadSettings() {}
     // The colour the resize paints the old path with: the surfaces' background.
@@ -89,8 +89,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void imgGreenClicked(int index);
-    void imgGreenDoubleClicked(int index);
+    void onDotClicked(int index);
+    void onDotDoubleClicked(int index);
     void followSubWindow();
     void subWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
 

@@ -7,6 +7,8 @@
 #include <optional>
 
 enum class Side { A, B };
+// What a redraw of a path covers: surface A alone, or A and then B.
+enum class Sides { A, Both };
 enum class GridControl { PicA, PicB, ButtonA, CmdB }; // ButtonA: CmdTest or CmdA
 enum class DotPicture { Green, Red };
 

@@ -27,8 +27,8 @@ QPointF dotTopLeft(int k, const QSizeF &steps)
                    float(r) * float(steps.height()) + 120.0f);
 }
 
-void Form_Resize(GridCanvas &canvas, float innerWidth, float innerHeight, int eraseColour,
-                 const MyDrawFn &myDraw)
+void layOut(GridCanvas &canvas, float innerWidth, float innerHeight, int eraseColour,
+            const RedrawFn &redrawPath)
 {
     if (auto a = surfaceBounds(Side::A, innerWidth, innerHeight))
         canvas.setControlRect(GridControl::PicA, *a);
@@ -49,7 +49,7 @@ void Form_Resize(GridCanvas &canvas, float innerWidth, float innerHeight, int er
     canvas.setControlRect(GridControl::CmdB, QRectF(picB.left(), float(picB.height()) + 1200.0f,
                                                     float(picB.width()) / 5.0f, cmdB.height()));
 
-    if (myDraw) myDraw(eraseColour, 1);
+    if (redrawPath) redrawPath(eraseColour, Sides::Both);
 
     const QSizeF steps = gridSteps(picA.size());
     for (int k = 0; k < kDotCount; ++k) {
@@ -58,7 +58,7 @@ void Form_Resize(GridCanvas &canvas, float innerWidth, float innerHeight, int er
         canvas.moveDot(Side::B, k, at);
     }
 
-    if (myDraw) myDraw(consolecolour::kRed, 1);
+    if (redrawPath) redrawPath(consolecolour::kRed, Sides::Both);
     canvas.setRedImageVisible(Side::A, false);
 }
 

@@ -24,17 +24,17 @@ QSizeF gridSteps(const QSizeF &picASize);
 // with r = k / 9 and c = k % 9.
 QPointF dotTopLeft(int k, const QSizeF &steps);
 
-// Redraws the window's path (MyDraw): tColor is a console colour, bFlag 1
+// Redraws the window's path: `colour` is a console colour, Sides::Both
 // also draws on the right-hand side.
-using MyDrawFn = std::function<void(int tColor, int bFlag)>;
+using RedrawFn = std::function<void(int colour, Sides sides)>;
 
-// Form_Resize, in this order: PicA, PicB (each skipped when its size would be
+// layOut, in this order: PicA, PicB (each skipped when its size would be
 // negative), the button under PicA (its Left uses the width it had before this
-// run), CmdB, MyDraw(eraseColour, 1) at the old dot positions, every imgGreen(k)
-// then b_imgGreen(k) moved by PicA's steps (imgGreen(63) stays), MyDraw(4, 1)
+// run), CmdB, redraw(eraseColour, Both) at the old dot positions, every imgGreen(k)
+// then b_imgGreen(k) moved by PicA's steps (imgGreen(63) stays), redraw(4, Both)
 // at the new positions, imgRed hidden. eraseColour is the surfaces' background
 // colour: 15 in the editor, 14 in the challenge. Never fails.
-void Form_Resize(GridCanvas &canvas, float innerWidth, float innerHeight, int eraseColour,
-                 const MyDrawFn &myDraw);
+void layOut(GridCanvas &canvas, float innerWidth, float innerHeight, int eraseColour,
+            const RedrawFn &redrawPath);
 
 } // namespace gridlayout

@@ -3,7 +3,7 @@
 
 #include "logic/replay.h"
 
-bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index)
+bool recordClick(GridState &state, GridCanvas &canvas, int index)
 {
     if (index < 0 || index >= kDotCount || state.dotCount < 0 || state.dotCount >= kPathLength)
         return false; // the path has no room: leave the 64 entries, the dot and PicA alone
@@ -17,7 +17,7 @@ bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index)
     return true;
 }
 
-void imgGreen_DblClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded)
+void unrecordClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded)
 {
     if (!firstPressRecorded || index < 0 || index >= kDotCount) return;
     canvas.setDotPicture(Side::A, index, DotPicture::Green);
@@ -25,32 +25,33 @@ void imgGreen_DblClick(GridState &state, GridCanvas &canvas, int index, bool fir
         state.dotPath[static_cast<size_t>(state.dotCount - 1)] = std::int16_t(0);
 }
 
-void MyDraw(GridKind kind, const GridState &state, GridCanvas &canvas, int tColor, int bFlag,
-            const Pattern &stored)
+void drawPath(GridKind kind, const GridState &state, GridCanvas &canvas, int colour, Sides sides,
+              const Pattern &stored)
 {
-    const bool alsoB = kind == GridKind::Editor && bFlag == 1;
+    const bool alsoB = kind == GridKind::Editor && sides == Sides::Both;
     SegmentChain chain;
     for (int p = 0; p < kDotCount; ++p) { // position 63 is never drawn
         const int d = dotIndexOf(valueOf(state.dotPath[static_cast<size_t>(p)]));
         if (d < 0) continue;
         const QPointF centre = GridCanvas::centre(canvas.dotRect(Side::A, d));
         const QPointF previous = chain.previousFor(centre);
-        canvas.drawLine(Side::A, centre, previous, tColor);
+        canvas.drawLine(Side::A, centre, previous, colour);
         canvas.setDotPicture(Side::A, d, DotPicture::Red);
         if (alsoB) {
-            canvas.drawLine(Side::B, centre, previous, tColor);
+            canvas.drawLine(Side::B, centre, previous, colour);
             canvas.setDotPicture(Side::B, d, DotPicture::Red);
         }
     }
-    if (kind == GridKind::Challenge && bFlag == 1) drawStoredPattern(stored, canvas, tColor);
+    if (kind == GridKind::Challenge && sides == Sides::Both)
+        drawStoredPattern(stored, canvas, colour);
 }
 
-void Form_Click(const GridState &state, GridCanvas &canvas)
+void redrawWholePath(const GridState &state, GridCanvas &canvas)
 {
-    MyDraw(GridKind::Editor, state, canvas, consolecolour::kRed, 1, Pattern{});
+    drawPath(GridKind::Editor, state, canvas, consolecolour::kRed, Sides::Both, Pattern{});
 }
 
-void Form_QueryUnload(GridState &state)
+void clearPath(GridState &state)
 {
     state.dotCount = 0;
     for (int p = 0; p < kDotCount; ++p)

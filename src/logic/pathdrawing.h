@@ -14,26 +14,26 @@ enum class GridKind { Editor, Challenge };
 // is stored at position DotCount - 1. A click when all 64 positions are used,
 // or on an index outside 0..62, is ignored entirely. Returns whether it was
 // recorded; a double-click needs to know about its first press.
-bool imgGreen_Click(GridState &state, GridCanvas &canvas, int index);
+bool recordClick(GridState &state, GridCanvas &canvas, int index);
 
 // A double-click on imgGreen(index), after the click of its first press: when
 // that press was recorded, the dot shows green again and the entry it recorded
 // (position DotCount - 1) becomes 0, so later readers skip it; DotCount stays.
 // When the press was ignored (the path was full), nothing changes. Lines stay.
-void imgGreen_DblClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded);
+void unrecordClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded);
 
 // Draws the path again: the non-zero entries of positions 0..62 (never 63),
-// joined in order across zero entries, on A in tColor, each dot turned red
-// whatever the colour. With bFlag 1 the editor draws the same lines on B and
+// joined in order across zero entries, on A in `colour`, each dot turned red
+// whatever the colour. With Sides::Both the editor draws the same lines on B and
 // turns its B dots red; the challenge instead draws `stored` on B after the
 // loop (drawStoredPattern). Entries that name no dot are skipped.
-void MyDraw(GridKind kind, const GridState &state, GridCanvas &canvas, int tColor, int bFlag,
-            const Pattern &stored);
+void drawPath(GridKind kind, const GridState &state, GridCanvas &canvas, int colour, Sides sides,
+              const Pattern &stored);
 
 // The editor's click on its own background: the whole path again in red on
 // both sides.
-void Form_Click(const GridState &state, GridCanvas &canvas);
+void redrawWholePath(const GridState &state, GridCanvas &canvas);
 
 // A window about to close: DotCount 0 and positions 0..62 set to 0; position 63
 // and LinePt keep their values. The close is never refused.
-void Form_QueryUnload(GridState &state);
+void clearPath(GridState &state);

@@ -33,14 +33,15 @@ MainFrame::MainFrame(AppContext &context, ChallengeState &challenge, QWidget *pa
     setCentralWidget(m_mdiArea);
     m_challengeSlot = std::make_unique<ChallengeSlot>(m_mdiArea, m_context, m_challenge);
 
-    // Creation order of the definition: status bar, then toolbar.
+    // The status bar as defined first; the menus before the toolbar, whose
+    // buttons share the menu entries' actions.
     buildStatusBar();
-    buildToolBar();
     buildMenus();
     connectMenus();
+    buildToolBar();
     resize(twips::toPixels(md::kClientWidth, md::kClientHeight));
 
-    MDIForm_Load();
+    load();
 }
 
 MainFrame::~MainFrame() = default;
@@ -59,12 +60,12 @@ QAction *MainFrame::menuAction(const QString &name) const
 
 QAction *MainFrame::toolButton(const QString &key) const
 {
-    for (QAction *a : tbToolBar->actions())
+    for (QAction *a : m_toolBar->actions())
         if (!a->isSeparator() && a->data().toString() == key) return a;
     return nullptr;
 }
 
-void MainFrame::MDIForm_Load()
+void MainFrame::load()
 {
     applyStringTable(this);
     applyPlacement();
@@ -80,7 +81,7 @@ void MainFrame::applyPlacement()
     m_pendingOuterSize = margins.isNull() ? wanted.size() : QSize();
 }
 
-void MainFrame::MDIForm_Unload()
+void MainFrame::storePlacement()
 {
     if (isMinimized()) return;
     // A maximised frame reports its maximised bounds here.
@@ -97,7 +98,7 @@ void MainFrame::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-    MDIForm_Unload();
+    storePlacement();
     event->accept();
 }
 
@@ -129,38 +130,38 @@ void MainFrame::adjustForFrameMargins()
     resize(client);
 }
 
-void MainFrame::mnuViewToolbar_Click()
+void MainFrame::toggleToolBar()
 {
     // The check mark always equals the bar's visibility, so inverting one
     // inverts the other; Qt's own toggling of the checkable entry is overruled.
-    tbToolBar->setVisible(tbToolBar->isHidden());
+    m_toolBar->setVisible(m_toolBar->isHidden());
     syncViewChecks();
 }
 
-void MainFrame::mnuViewStatusBar_Click()
+void MainFrame::toggleStatusBar()
 {
-    sbStatusBar->setVisible(sbStatusBar->isHidden());
+    m_statusBar->setVisible(m_statusBar->isHidden());
     syncViewChecks();
 }
 
 void MainFrame::syncViewChecks()
 {
     if (QAction *a = menuAction(QStringLiteral("mnuViewToolbar")))
-        a->setChecked(!tbToolBar->isHidden());
+        a->setChecked(!m_toolBar->isHidden());
     if (QAction *a = menuAction(QStringLiteral("mnuViewStatusBar")))
-        a->setChecked(!sbStatusBar->isHidden());
+        a->setChecked(!m_statusBar->isHidden());
 }
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event)
 {
     // Bars can also be hidden by other means; the View check marks follow.
-    if ((watched == tbToolBar || watched == sbStatusBar) &&
+    if ((watched == m_toolBar || watched == m_statusBar) &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         syncViewChecks();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainFrame::mnuFileExit_Click()
+void MainFrame::exitProgram()
 {
     close();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The multiple-document frame: menus, toolbar and status bar built from the
-// frame's definition, child windows in a QMdiArea, the remembered placement,
-// and the frame's commands. Handlers carry the names of the events they serve.
+// The multiple-document frame (object name `frmMain`): menus, toolbar and
+// status bar built from the frame's definition, child windows in a QMdiArea,
+// the remembered placement, and the frame's commands. Each command is one
+// QAction, shared by its menu entry and its toolbar button.
 #include "grid/appcontext.h"
 
 #include <QMainWindow>
@@ -22,16 +23,17 @@ struct ChallengeState;
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the frame from its definition and loads it (MDIForm_Load), hidden.
+    // Builds the frame from its definition and loads it (load), hidden.
     MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent = nullptr);
     ~MainFrame() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    QToolBar *toolBar() const { return tbToolBar; }
-    QStatusBar *statusBarControl() const { return sbStatusBar; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    QStatusBar *statusBarControl() const { return m_statusBar; }
     // A menu entry, menu title or separator by its definition name.
     QAction *menuAction(const QString &name) const;
-    // A toolbar button by its key; nullptr for an unknown key.
+    // The action a toolbar button triggers, by the button's key; nullptr for
+    // an unknown key. Buttons with a menu entry share that entry's action.
     QAction *toolButton(const QString &key) const;
     // The help file the help commands hand to the system viewer; empty here.
     void setHelpFile(const QString &path) { m_helpFile = path; }
@@ -40,32 +42,30 @@ public:
     ChallengeWindow *challengeWindow() const;
 
     // Editor windows created so far in this run; numbers their captions.
-    int docCounter() const { return DocCounter; }
+    int editorCount() const { return m_editorCount; }
 
     // Document commands.
-    void LoadNewDoc();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileSave_Click();
-    void mnuFilePrint_Click();
+    void newEditor();
+    void open();
+    void save();
+    void print();
     // Reads a pattern file into the stored pattern; a file that is not a
     // pattern is reported and changes nothing. True when it was read.
-    bool openDraw(const QString &tFilename);
+    bool loadPattern(const QString &fileName);
     // Shows the stored pattern on the challenge window, creating it if needed;
     // returns that window.
-    ChallengeWindow *MyLoadPicture();
+    ChallengeWindow *showChallenge();
 
     // Frame commands.
-    void tbToolBar_ButtonClick(const QString &key);
-    void mnuHelpAbout_Click();
-    void mnuHelpSearchForHelpOn_Click();
-    void mnuHelpContents_Click();
-    void mnuViewOptions_Click();
-    void mnuViewStatusBar_Click();
-    void mnuViewToolbar_Click();
-    void mnuFileExit_Click();
-    void mnuFileProperties_Click();
-    void mnuFileClose_Click();
+    void about();
+    void searchHelp();
+    void helpContents();
+    void viewOptions();
+    void toggleStatusBar();
+    void toggleToolBar();
+    void exitProgram();
+    void properties();
+    void closeDocument();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,8 +75,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void MDIForm_Load();
-    void MDIForm_Unload();
+    void load();
+    void storePlacement();
 
     void buildMenus();
     void buildToolBar();
@@ -91,10 +91,10 @@ private:
     AppContext &m_context;
     ChallengeState &m_challenge;
     std::unique_ptr<ChallengeSlot> m_challengeSlot;
-    int DocCounter = 0;
+    int m_editorCount = 0;
     QMdiArea *m_mdiArea = nullptr;
-    QToolBar *tbToolBar = nullptr;
-    QStatusBar *sbStatusBar = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QStatusBar *m_statusBar = nullptr;
     StatusClock *m_clock = nullptr;
     QString m_helpFile;
     // The remembered outer size until the window system reports the frame's

@@ -67,50 +67,58 @@ void MainFrame::buildMenus()
 
 void MainFrame::buildToolBar()
 {
-    tbToolBar = new QToolBar(this);
-    markControl(tbToolBar, QString::fromUtf8(md::kToolBarName), "Toolbar");
-    tbToolBar->setMovable(false);
-    tbToolBar->setFloatable(false);
+    m_toolBar = new QToolBar(this);
+    markControl(m_toolBar, QString::fromUtf8(md::kToolBarName), "Toolbar");
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
     // Its context menu would offer a second, unnamed way to hide the bar.
-    tbToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    tbToolBar->setIconSize(QSize(md::kToolImageSize, md::kToolImageSize));
-    tbToolBar->setMinimumHeight(twips::toPixels(md::kToolBarHeight));
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolBar->setIconSize(QSize(md::kToolImageSize, md::kToolImageSize));
+    m_toolBar->setMinimumHeight(twips::toPixels(md::kToolBarHeight));
     const QSize buttonSize(twips::toPixels(twips::fromHimetric(md::kButtonWidthHimetric)),
                            twips::toPixels(twips::fromHimetric(md::kButtonHeightHimetric)));
     for (const md::ToolButtonDef &def : md::toolBar()) {
         if (def.isSeparator()) {
-            tbToolBar->addSeparator();
+            m_toolBar->addSeparator();
             continue;
         }
         const QString key = QString::fromUtf8(def.key);
-        auto *action = new QAction(
-            QIcon(QPixmap::fromImage(pictures::toolbarImage(QString::fromUtf8(def.imageKey)))), key,
-            tbToolBar);
-        action->setObjectName(key);
+        const QIcon icon(
+            QPixmap::fromImage(pictures::toolbarImage(QString::fromUtf8(def.imageKey))));
+        QAction *action = def.menuEntry ? menuAction(QString::fromLatin1(def.menuEntry)) : nullptr;
+        if (action) {
+            action->setIcon(icon);
+            action->setIconVisibleInMenu(false); // the menus show no pictures
+        } else {
+            // A button of its own: it only announces that its code is still to come.
+            action = new QAction(icon, key, m_toolBar);
+            action->setObjectName(key);
+            const QString message = QStringLiteral("新增 '%1' 按鈕程式碼。").arg(key);
+            connect(action, &QAction::triggered, this, [this, message] { say(message); });
+        }
         action->setData(key);
         action->setToolTip(QString::fromUtf8(def.toolTip));
-        tbToolBar->addAction(action);
-        if (QWidget *button = tbToolBar->widgetForAction(action)) {
+        m_toolBar->addAction(action);
+        if (QWidget *button = m_toolBar->widgetForAction(action)) {
+            button->setObjectName(key);
             button->setAccessibleName(key);
             button->setFixedSize(buttonSize);
         }
     }
-    connect(tbToolBar, &QToolBar::actionTriggered, this,
-            [this](QAction *a) { tbToolBar_ButtonClick(a->data().toString()); });
-    tbToolBar->installEventFilter(this);
-    addToolBar(Qt::TopToolBarArea, tbToolBar);
+    m_toolBar->installEventFilter(this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
 void MainFrame::buildStatusBar()
 {
-    sbStatusBar = new QStatusBar(this);
-    markControl(sbStatusBar, QString::fromUtf8(md::kStatusBarName), "StatusBar");
-    sbStatusBar->setSizeGripEnabled(true);
-    sbStatusBar->setMinimumHeight(twips::toPixels(md::kStatusBarHeight));
+    m_statusBar = new QStatusBar(this);
+    markControl(m_statusBar, QString::fromUtf8(md::kStatusBarName), "StatusBar");
+    m_statusBar->setSizeGripEnabled(true);
+    m_statusBar->setMinimumHeight(twips::toPixels(md::kStatusBarHeight));
     QLabel *date = nullptr;
     QLabel *time = nullptr;
     for (const md::PanelDef &def : md::statusPanels()) {
-        auto *panel = new QLabel(sbStatusBar);
+        auto *panel = new QLabel(m_statusBar);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(twips::toPixels(def.minWidth));
         switch (def.content) {
@@ -125,31 +133,31 @@ void MainFrame::buildStatusBar()
             break;
         }
         if (def.stretch)
-            sbStatusBar->addWidget(panel, 1);
+            m_statusBar->addWidget(panel, 1);
         else
-            sbStatusBar->addPermanentWidget(panel);
+            m_statusBar->addPermanentWidget(panel);
     }
     if (date && time) m_clock = new StatusClock(date, time, this);
-    sbStatusBar->installEventFilter(this);
-    setStatusBar(sbStatusBar);
+    m_statusBar->installEventFilter(this);
+    setStatusBar(m_statusBar);
 }
 
 void MainFrame::connectMenus()
 {
     const std::pair<const char *, void (MainFrame::*)()> handlers[] = {
-        {"mnuFileNew", &MainFrame::mnuFileNew_Click},
-        {"mnuFileOpen", &MainFrame::mnuFileOpen_Click},
-        {"mnuFileClose", &MainFrame::mnuFileClose_Click},
-        {"mnuFileSave", &MainFrame::mnuFileSave_Click},
-        {"mnuFileProperties", &MainFrame::mnuFileProperties_Click},
-        {"mnuFilePrint", &MainFrame::mnuFilePrint_Click},
-        {"mnuFileExit", &MainFrame::mnuFileExit_Click},
-        {"mnuViewToolbar", &MainFrame::mnuViewToolbar_Click},
-        {"mnuViewStatusBar", &MainFrame::mnuViewStatusBar_Click},
-        {"mnuViewOptions", &MainFrame::mnuViewOptions_Click},
-        {"mnuHelpContents", &MainFrame::mnuHelpContents_Click},
-        {"mnuHelpSearchForHelpOn", &MainFrame::mnuHelpSearchForHelpOn_Click},
-        {"mnuHelpAbout", &MainFrame::mnuHelpAbout_Click},
+        {"mnuFileNew", &MainFrame::newEditor},
+        {"mnuFileOpen", &MainFrame::open},
+        {"mnuFileClose", &MainFrame::closeDocument},
+        {"mnuFileSave", &MainFrame::save},
+        {"mnuFileProperties", &MainFrame::properties},
+        {"mnuFilePrint", &MainFrame::print},
+        {"mnuFileExit", &MainFrame::exitProgram},
+        {"mnuViewToolbar", &MainFrame::toggleToolBar},
+        {"mnuViewStatusBar", &MainFrame::toggleStatusBar},
+        {"mnuViewOptions", &MainFrame::viewOptions},
+        {"mnuHelpContents", &MainFrame::helpContents},
+        {"mnuHelpSearchForHelpOn", &MainFrame::searchHelp},
+        {"mnuHelpAbout", &MainFrame::about},
     };
     for (const auto &[name, handler] : handlers)
         if (QAction *a = menuAction(QString::fromLatin1(name)))

@@ -1,5 +1,4 @@
-// The frame's own commands: toolbar dispatch, the placeholder commands, help
-// and about.
+// The frame's own commands: the placeholder commands, help and about.
 #include "shell/mainframe.h"
 
 #include "forms/dialogs.h"
@@ -15,55 +14,32 @@ void MainFrame::say(const QString &text)
     m_context.dialogs.message(this, text, Dialogs::applicationTitle());
 }
 
-void MainFrame::tbToolBar_ButtonClick(const QString &key)
-{
-    // A command started here never stops the program; commands report their
-    // own failures to the user exactly as from the menu.
-    try {
-        if (key == QStringLiteral("開新檔案"))
-            LoadNewDoc();
-        else if (key == QStringLiteral("開啟舊檔"))
-            mnuFileOpen_Click();
-        else if (key == QStringLiteral("儲存"))
-            mnuFileSave_Click();
-        else if (key == QStringLiteral("列印"))
-            mnuFilePrint_Click();
-        else if (key == QStringLiteral("線條樣式"))
-            say(QStringLiteral("新增 '線條樣式' 按鈕程式碼。"));
-        else if (key == QStringLiteral("屬性"))
-            mnuFileProperties_Click();
-        else if (key == QStringLiteral("繪圖"))
-            say(QStringLiteral("新增 '繪圖' 按鈕程式碼。"));
-    } catch (...) {
-    }
-}
-
-void MainFrame::mnuViewOptions_Click()
+void MainFrame::viewOptions()
 {
     say(QStringLiteral("新增 'mnuViewOptions_Click' 程式碼。"));
 }
 
-void MainFrame::mnuFileProperties_Click()
+void MainFrame::properties()
 {
     say(QStringLiteral("新增 'mnuFileProperties_Click' 程式碼。"));
 }
 
-void MainFrame::mnuFileClose_Click()
+void MainFrame::closeDocument()
 {
     say(QStringLiteral("新增 'mnuFileClose_Click' 程式碼。"));
 }
 
-void MainFrame::mnuHelpAbout_Click()
+void MainFrame::about()
 {
     say(QStringLiteral("版本 ") + version::text());
 }
 
-void MainFrame::mnuHelpContents_Click()
+void MainFrame::helpContents()
 {
     showHelp(QStringLiteral("無法顯示說明內容，無與此專案相關的說明。"));
 }
 
-void MainFrame::mnuHelpSearchForHelpOn_Click()
+void MainFrame::searchHelp()
 {
     showHelp(QStringLiteral("無法顯示說明內容，沒有和此專案相關的說明。"));
 }

@@ -28,50 +28,45 @@ void setCaption(QMdiSubWindow *sub, const QString &caption)
 }
 } // namespace
 
-void MainFrame::LoadNewDoc()
+void MainFrame::newEditor()
 {
-    ++DocCounter;
+    ++m_editorCount;
     auto *doc = new EditorWindow(m_context);
     QMdiSubWindow *sub = addToWorkspace(m_mdiArea, doc);
-    setCaption(sub, QStringLiteral("Document %1").arg(DocCounter));
+    setCaption(sub, QStringLiteral("Document %1").arg(m_editorCount));
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
 }
 
-void MainFrame::mnuFileNew_Click()
-{
-    LoadNewDoc();
-}
-
-void MainFrame::mnuFileOpen_Click()
+void MainFrame::open()
 {
     const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles);
     if (file.isEmpty()) return;
-    if (!openDraw(file)) return;
+    if (!loadPattern(file)) return;
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.
-    if (ChallengeWindow *challenge = MyLoadPicture()) {
+    if (ChallengeWindow *challenge = showChallenge()) {
         QMdiSubWindow *sub = challenge->subWindow();
         setCaption(sub, QDir::toNativeSeparators(file));
         m_mdiArea->setActiveSubWindow(sub);
     }
 }
 
-bool MainFrame::openDraw(const QString &tFilename)
+bool MainFrame::loadPattern(const QString &fileName)
 {
-    const ReadResult read = readPatternFile(tFilename);
+    const ReadResult read = readPatternFile(fileName);
     if (!read.ok) {
         // Nothing of a refused file is kept: the stored pattern stays as it was.
         m_context.dialogs.message(this,
                                   QStringLiteral("The pattern file \"%1\" cannot be opened.\n%2")
-                                      .arg(QDir::toNativeSeparators(tFilename), read.message()));
+                                      .arg(QDir::toNativeSeparators(fileName), read.message()));
         return false;
     }
     mergeInto(m_challenge.stored, read.values);
     return true;
 }
 
-ChallengeWindow *MainFrame::MyLoadPicture()
+ChallengeWindow *MainFrame::showChallenge()
 {
     // The first use creates and loads the challenge, whose own layout already
     // draws the stored pattern; the pattern is then drawn on its replay grid.
@@ -80,7 +75,7 @@ ChallengeWindow *MainFrame::MyLoadPicture()
     return challenge;
 }
 
-void MainFrame::mnuFileSave_Click()
+void MainFrame::save()
 {
     QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
     auto *grid = sub ? qobject_cast<GridWindow *>(sub->widget()) : nullptr;
@@ -96,7 +91,7 @@ void MainFrame::mnuFileSave_Click()
                                             .arg(QDir::toNativeSeparators(file), written.error));
 }
 
-void MainFrame::mnuFilePrint_Click()
+void MainFrame::print()
 {
     if (!m_mdiArea->currentSubWindow()) return;
     // No child window offers anything to print: the dialog is all there is.

@@ -32,10 +32,10 @@ SplashWindow::SplashWindow(QWidget *parent)
         r.moveCenter(screen->geometry().center());
         move(r.topLeft());
     }
-    Form_Load();
+    load();
 }
 
-void SplashWindow::Form_Load()
+void SplashWindow::load()
 {
     applyStringTable(this);
     forms::setCaption(control<QLabel>("lblVersion"), QStringLiteral("Version ") + version::text());

@@ -22,7 +22,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
+    void load();
 
     forms::BuiltForm m_built;
 };

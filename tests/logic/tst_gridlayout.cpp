@@ -21,8 +21,9 @@ RecordingCanvas designCanvas()
 QStringList resizeAndLog(RecordingCanvas &c, float w, float h, int erase = 15)
 {
     c.log.clear();
-    Form_Resize(c, w, h, erase, [&c](int colour, int flag) {
-        c.log << QStringLiteral("MyDraw %1 %2").arg(colour).arg(flag);
+    layOut(c, w, h, erase, [&c](int colour, Sides sides) {
+        c.log
+            << QStringLiteral("redraw %1 %2").arg(colour).arg(sides == Sides::Both ? "both" : "A");
     });
     return c.log;
 }
@@ -108,10 +109,10 @@ private slots:
     {
         RecordingCanvas c = designCanvas();
         const QStringList log = resizeAndLog(c, 13515, 6090, 14);
-        QStringList expected{"bounds 0", "bounds 1", "bounds 2", "bounds 3", "MyDraw 14 1"};
+        QStringList expected{"bounds 0", "bounds 1", "bounds 2", "bounds 3", "redraw 14 both"};
         for (int k = 0; k < kDotCount; ++k)
             expected << QStringLiteral("move A%1").arg(k) << QStringLiteral("move B%1").arg(k);
-        expected << "MyDraw 4 1"
+        expected << "redraw 4 both"
                  << "red A 0";
         QCOMPARE(log, expected);
         QCOMPARE(c.redVisible[0], false);
@@ -123,7 +124,7 @@ private slots:
         RecordingCanvas c = designCanvas();
         resizeAndLog(c, 13515, 6090);
         QList<QPointF> seen;
-        Form_Resize(c, 19185, 11475, 15, [&](int, int) { seen << c.dotsA[62].topLeft(); });
+        layOut(c, 19185, 11475, 15, [&](int, Sides) { seen << c.dotsA[62].topLeft(); });
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], QPointF(8 * (5557.5f / 9.0f) + 240.0f, 6 * (2490.0f / 7.0f) + 120.0f));
         QVERIFY(seen[1] != seen[0]);
@@ -171,7 +172,7 @@ private slots:
         QCOMPARE(c.controls, before.controls); // buttons recomputed from kept bounds: same
         QCOMPARE(c.dotsA, before.dotsA);
         QCOMPARE(c.dotsB, before.dotsB);
-        QVERIFY(log.contains("MyDraw 4 1"));
+        QVERIFY(log.contains("redraw 4 both"));
     }
 
     void negativeHeightKeepsBothSurfaces()

@@ -10,7 +10,7 @@ using Line = RecordingCanvas::Line;
 void clickAll(GridState &s, RecordingCanvas &c, std::initializer_list<int> indices)
 {
     for (int i : indices)
-        QVERIFY(imgGreen_Click(s, c, i));
+        QVERIFY(recordClick(s, c, i));
 }
 
 bool sameLine(const Line &l, Side side, QPointF from, QPointF to, int colour)
@@ -34,7 +34,7 @@ private slots:
     {
         GridState s;
         RecordingCanvas c;
-        QVERIFY(imgGreen_Click(s, c, 40));
+        QVERIFY(recordClick(s, c, 40));
         QCOMPARE(s.dotCount, std::int16_t(1));
         QCOMPARE(s.dotPath[0], PathEntry(41));
         QVERIFY(!s.dotPath[1].has_value());
@@ -63,7 +63,7 @@ private slots:
         RecordingCanvas c;
         c.dotsA[5] = QRectF(240.1, 120.3, 240, 240);
         GridState s;
-        imgGreen_Click(s, c, 5);
+        recordClick(s, c, 5);
         QCOMPARE(s.current->x(), double(240.1f + 120.0f));
         QCOMPARE(s.current->y(), double(120.3f + 120.0f));
     }
@@ -82,7 +82,7 @@ private slots:
         GridState s;
         RecordingCanvas c;
         for (int i = 0; i < kPathLength; ++i)
-            QVERIFY(imgGreen_Click(s, c, i % kDotCount));
+            QVERIFY(recordClick(s, c, i % kDotCount));
         QCOMPARE(s.dotCount, std::int16_t(64));
         QCOMPARE(s.dotPath[63], PathEntry(1)); // the 64th click: dot 0 again
         QVERIFY(sameLine(c.lines.back(), Side::A, c.centreA(0), c.centreA(62), 4));
@@ -91,7 +91,7 @@ private slots:
 
         c.lines.clear();
         c.picturesA[30] = DotPicture::Green;
-        QVERIFY(!imgGreen_Click(s, c, 30));
+        QVERIFY(!recordClick(s, c, 30));
         QCOMPARE(s.dotCount, std::int16_t(64));
         QCOMPARE(entries(s), before);
         QVERIFY(c.lines.empty());
@@ -99,15 +99,15 @@ private slots:
         QCOMPARE(*s.current, current);
 
         // A double-click on top of the ignored click changes nothing either.
-        imgGreen_DblClick(s, c, 30, false);
+        unrecordClick(s, c, 30, false);
         QCOMPARE(entries(s), before);
         QCOMPARE(c.picturesA[30], DotPicture::Green);
 
-        // MyDraw never draws position 63; a close never clears it.
-        MyDraw(GridKind::Editor, s, c, 4, 0, Pattern{});
+        // A redraw never draws position 63; a close never clears it.
+        drawPath(GridKind::Editor, s, c, 4, Sides::A, Pattern{});
         QCOMPARE(c.lines.size(), size_t(63));
         QVERIFY(sameLine(c.lines.back(), Side::A, c.centreA(62), c.centreA(61), 4));
-        Form_QueryUnload(s);
+        clearPath(s);
         QCOMPARE(s.dotPath[63], PathEntry(1));
     }
 
@@ -123,7 +123,7 @@ private slots:
         QFETCH(int, index);
         GridState s;
         RecordingCanvas c;
-        QVERIFY(!imgGreen_Click(s, c, index));
+        QVERIFY(!recordClick(s, c, index));
         QCOMPARE(s.dotCount, std::int16_t(0));
         QVERIFY(c.lines.empty());
         QVERIFY(c.log.isEmpty());
@@ -134,8 +134,8 @@ private slots:
         GridState s;
         RecordingCanvas c;
         clickAll(s, c, {0, 1});
-        QVERIFY(imgGreen_Click(s, c, 2)); // the first press of the double-click
-        imgGreen_DblClick(s, c, 2, true);
+        QVERIFY(recordClick(s, c, 2)); // the first press of the double-click
+        unrecordClick(s, c, 2, true);
         QCOMPARE(c.picturesA[2], DotPicture::Green);
         QCOMPARE(s.dotCount, std::int16_t(3));
         QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 0, -1}));
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 0, 12}));
         // The redraw skips the cleared entry and joins its neighbours.
         c.lines.clear();
-        MyDraw(GridKind::Editor, s, c, 4, 0, Pattern{});
+        drawPath(GridKind::Editor, s, c, 4, Sides::A, Pattern{});
         QCOMPARE(c.lines.size(), size_t(3));
         QVERIFY(sameLine(c.lines[2], Side::A, c.centreA(11), c.centreA(1), 4));
     }
@@ -153,12 +153,12 @@ private slots:
     {
         GridState s;
         RecordingCanvas c;
-        MyDraw(GridKind::Editor, s, c, 4, 1, Pattern{});
+        drawPath(GridKind::Editor, s, c, 4, Sides::Both, Pattern{});
         QVERIFY(c.log.isEmpty());
         Pattern stored{};
         stored[0] = 3;
         stored[1] = 12;
-        MyDraw(GridKind::Challenge, s, c, 4, 1, stored);
+        drawPath(GridKind::Challenge, s, c, 4, Sides::Both, stored);
         QVERIFY(c.linesOn(Side::A).empty());
         QCOMPARE(c.redCount(Side::A), 0);
         // The stored pattern goes on B through A's centres.
@@ -175,7 +175,7 @@ private slots:
         s.dotPath[1] = 0;
         s.dotPath[3] = 7; // 2 stays empty
         RecordingCanvas c;
-        MyDraw(GridKind::Editor, s, c, 15, 0, Pattern{});
+        drawPath(GridKind::Editor, s, c, 15, Sides::A, Pattern{});
         QCOMPARE(c.lines.size(), size_t(2));
         QVERIFY(sameLine(c.lines[0], Side::A, c.centreA(4), c.centreA(4), 15));
         QVERIFY(sameLine(c.lines[1], Side::A, c.centreA(6), c.centreA(4), 15));
@@ -191,7 +191,7 @@ private slots:
         s.dotPath[1] = -3;
         s.dotPath[2] = 2;
         RecordingCanvas c;
-        MyDraw(GridKind::Editor, s, c, 4, 1, Pattern{});
+        drawPath(GridKind::Editor, s, c, 4, Sides::Both, Pattern{});
         QCOMPARE(c.linesOn(Side::A).size(), size_t(1));
     }
 
@@ -222,7 +222,7 @@ private slots:
         stored[0] = 60;
         stored[1] = 61;
         RecordingCanvas c;
-        MyDraw(GridKind(kind), s, c, 14, bFlag, stored);
+        drawPath(GridKind(kind), s, c, 14, bFlag == 1 ? Sides::Both : Sides::A, stored);
         QCOMPARE(c.linesOn(Side::A).size(), size_t(3));
         QCOMPARE(int(c.linesOn(Side::B).size()), linesOnB);
         QCOMPARE(c.redCount(Side::B), redOnB);
@@ -248,7 +248,7 @@ private slots:
         RecordingCanvas c;
         clickAll(s, c, {3, 4});
         c.lines.clear();
-        Form_Click(s, c);
+        redrawWholePath(s, c);
         QCOMPARE(c.linesOn(Side::A).size(), size_t(2));
         QCOMPARE(c.linesOn(Side::B).size(), size_t(2));
         QCOMPARE(c.lines.back().colour, 4);
@@ -263,7 +263,7 @@ private slots:
         clickAll(s, c, {8, 9});
         s.dotPath[63] = 17;
         const QPointF current = *s.current;
-        Form_QueryUnload(s);
+        clearPath(s);
         QCOMPARE(s.dotCount, std::int16_t(0));
         for (int p = 0; p < kDotCount; ++p)
             QCOMPARE(s.dotPath[size_t(p)], PathEntry(0)); // 0, no longer empty

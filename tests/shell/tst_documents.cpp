@@ -8,6 +8,7 @@
 #include "logic/challengestate.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
+#include "support/frameinput.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -85,7 +86,7 @@ private:
     void open(const QString &file)
     {
         m_dialogs.answerText(file);
-        frame().mnuFileOpen_Click();
+        triggerMenu(frame(), "mnuFileOpen");
     }
 
 private slots:
@@ -109,24 +110,24 @@ private slots:
 
     void newNumbersWindowsWithoutReuse()
     {
-        frame().mnuFileNew_Click();
-        frame().tbToolBar_ButtonClick(QStringLiteral("開新檔案"));
+        triggerMenu(frame(), "mnuFileNew");
+        clickToolButton(frame(), QStringLiteral("開新檔案"));
         frame().menuAction(QStringLiteral("mnuFileNew"))->trigger();
         QCOMPARE(captions(), (QStringList{"Document 1", "Document 2", "Document 3"}));
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 3"));
         area()->subWindowList()[1]->close();
         QTRY_COMPARE(area()->subWindowList().size(), 2);
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(captions(), (QStringList{"Document 1", "Document 3", "Document 4"}));
-        QCOMPARE(frame().docCounter(), 4);
+        QCOMPARE(frame().editorCount(), 4);
         // The client area is the defined 13515 x 6090 twips, whatever the frame adds.
         QCOMPARE(currentEditor()->size(), QSize(901, 406));
     }
 
     void closeOnlyAnnounces()
     {
-        frame().LoadNewDoc();
-        frame().mnuFileClose_Click();
+        triggerMenu(frame(), "mnuFileNew");
+        triggerMenu(frame(), "mnuFileClose");
         QCOMPARE(m_dialogs.last().text, QStringLiteral("新增 'mnuFileClose_Click' 程式碼。"));
         QCOMPARE(area()->subWindowList().size(), 1);
     }
@@ -134,13 +135,13 @@ private slots:
     void exitClosesEveryChildThroughItsCloseHandling()
     {
         writeFile(path("p.txt"), lines({1, 2}));
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
         open(path("p.txt"));
         QTest::mouseClick(challenge()->imgGreen(7), Qt::LeftButton);
         QCOMPARE(m_challenge.attempt.dotCount, std::int16_t(1));
-        frame().mnuFileExit_Click();
+        triggerMenu(frame(), "mnuFileExit");
         QTRY_VERIFY(!frame().isVisible());
         QVERIFY(area()->subWindowList().isEmpty());
         // The shared challenge state outlives the window, reset by its close.
@@ -152,7 +153,7 @@ private slots:
     {
         m_challenge.stored[0] = 9;
         m_dialogs.answerText(QString());
-        frame().mnuFileOpen_Click();
+        triggerMenu(frame(), "mnuFileOpen");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::OpenFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("開啟"));
         QVERIFY(area()->subWindowList().isEmpty());
@@ -237,7 +238,7 @@ private slots:
         writeFile(path("a.txt"), lines({1, 2}));
         writeFile(path("b.txt"), lines({3, 4}));
         open(path("a.txt"));
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 1"));
         open(path("b.txt"));
         QCOMPARE(captions(), (QStringList{path("b.txt"), "Document 1"}));
@@ -246,12 +247,12 @@ private slots:
 
     void saveWritesWhatTheSurfaceShows()
     {
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(0), Qt::LeftButton);
         QTest::mouseClick(doc->imgGreen(10), Qt::LeftButton);
         m_dialogs.answerText(path("grid.bmp"));
-        frame().mnuFileSave_Click();
+        triggerMenu(frame(), "mnuFileSave");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("儲存檔案"));
         QFile f(path("grid.bmp"));
@@ -268,9 +269,9 @@ private slots:
 
     void saveCancelledWritesNothing()
     {
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         m_dialogs.answerText(QString());
-        frame().mnuFileSave_Click();
+        triggerMenu(frame(), "mnuFileSave");
         QVERIFY(QDir(m_tmp->path()).entryList(QDir::Files).isEmpty());
         QCOMPARE(m_dialogs.messages().size(), 0);
     }
@@ -280,7 +281,7 @@ private slots:
         writeFile(path("p.txt"), lines({1, 2}));
         open(path("p.txt"));
         m_dialogs.answerText(path("challenge.bmp"));
-        frame().tbToolBar_ButtonClick(QStringLiteral("儲存"));
+        clickToolButton(frame(), QStringLiteral("儲存"));
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
         QFile pattern(path("p.txt"));
         QVERIFY(pattern.open(QIODevice::ReadOnly));
@@ -290,24 +291,24 @@ private slots:
 
     void saveAndPrintWithoutChildDoNothing()
     {
-        frame().mnuFileSave_Click();
-        frame().tbToolBar_ButtonClick(QStringLiteral("儲存"));
-        frame().mnuFilePrint_Click();
-        frame().tbToolBar_ButtonClick(QStringLiteral("列印"));
+        triggerMenu(frame(), "mnuFileSave");
+        clickToolButton(frame(), QStringLiteral("儲存"));
+        triggerMenu(frame(), "mnuFilePrint");
+        clickToolButton(frame(), QStringLiteral("列印"));
         QVERIFY(m_dialogs.requests().isEmpty());
     }
 
     void saveToAnUnwritablePlaceIsReported()
     {
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         writeFile(path("file"), "x");
         const QString target = path("file") + QStringLiteral("/grid.bmp");
         m_dialogs.answerText(target);
-        frame().mnuFileSave_Click();
+        triggerMenu(frame(), "mnuFileSave");
         m_dialogs.answerText(target);
         frame().menuAction(QStringLiteral("mnuFileSave"))->trigger();
         m_dialogs.answerText(target);
-        frame().tbToolBar_ButtonClick(QStringLiteral("儲存"));
+        clickToolButton(frame(), QStringLiteral("儲存"));
         // Reported the same way from the menu and from the toolbar.
         QCOMPARE(m_dialogs.messages().size(), 3);
         for (const auto &m : m_dialogs.messages())
@@ -318,11 +319,11 @@ private slots:
 
     void printShowsTheDialogAndPrintsNothing()
     {
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         m_dialogs.answerPrinter(true);
         m_dialogs.answerPrinter(false);
-        frame().mnuFilePrint_Click();
-        frame().tbToolBar_ButtonClick(QStringLiteral("列印"));
+        triggerMenu(frame(), "mnuFilePrint");
+        clickToolButton(frame(), QStringLiteral("列印"));
         QCOMPARE(m_dialogs.requests().size(), 2);
         for (const auto &r : m_dialogs.requests()) {
             QCOMPARE(r.kind, FakeDialogs::Kind::Printer);
@@ -334,7 +335,7 @@ private slots:
 
     void testAndSummitFromTheirButtons()
     {
-        frame().LoadNewDoc();
+        triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         for (int k : {0, 9, 18})
             QTest::mouseClick(doc->imgGreen(k), Qt::LeftButton);

@@ -64,19 +64,21 @@ void frmMain::MDIForm_Load()
 
 void frmMain::applyPlacement()
 {
-    const QRect wanted = screenfit::fitToScreens(twips::toPixels(PlacementStore().read()));
+    const QRectF stored = PlacementStore().read();
+    const QRect wanted = screenfit::fitToScreens(twips::toPixels(stored));
     // Qt positions a window by its frame but sizes it by its client area.
     const QSize margins = frameGeometry().size() - size();
     move(wanted.topLeft());
     resize(wanted.size() - margins);
     m_pendingOuterSize = margins.isNull() ? wanted.size() : QSize();
+    new AppliedPlacement(stored, wanted.size(), this); // remembered size: kept unless resized
 }
 
 void frmMain::MDIForm_Unload()
 {
     if (isMinimized()) return;
     // A maximised frame reports its maximised bounds here.
-    PlacementStore().write(twips::fromPixels(frameGeometry()));
+    PlacementStore().write(AppliedPlacement::toStore(this, frameGeometry())); // remembered size
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

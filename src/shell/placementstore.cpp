@@ -1,5 +1,8 @@
 #include "shell/placementstore.h"
 
+#include "forms/twips.h"
+#include "shell/screenfit.h"
+
 #include <QSettings>
 #include <charconv>
 #include <cmath>
@@ -74,4 +77,18 @@ float PlacementStore::value(const char *key, float fallback) const
     float v = fallback;
     if (stored.isValid() && parse(stored.toString(), v)) return v;
     return fallback;
+}
+
+AppliedPlacement::AppliedPlacement(const QRectF &storedTwips, const QSize &appliedOuterSize,
+                                   QObject *frame)
+    : QObject(frame), m_stored(storedTwips), m_applied(appliedOuterSize)
+{
+}
+
+QRectF AppliedPlacement::toStore(const QObject *frame, const QRect &outer)
+{
+    const auto *applied =
+        frame->findChild<AppliedPlacement *>(QString(), Qt::FindDirectChildrenOnly);
+    return applied ? screenfit::remembered(applied->m_stored, applied->m_applied, outer)
+                   : twips::fromPixels(outer);
 }

@@ -4,7 +4,9 @@
 // Values are stored as text, the shortest decimal form of a single-precision
 // number ("1500", "1234.5"). A stored value that is absent, not a number, not
 // finite or too large to be a screen coordinate reads as that value's default.
+#include <QObject>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -42,4 +44,21 @@ private:
     float value(const char *key, float fallback) const;
 
     std::unique_ptr<QSettings> m_settings;
+};
+
+// What the frame was given from the store when it was loaded, kept as the
+// frame's child for the run: Exit writes the stored size back unchanged unless
+// the frame's size changed since (see screenfit::remembered).
+class AppliedPlacement : public QObject {
+    Q_OBJECT
+public:
+    AppliedPlacement(const QRectF &storedTwips, const QSize &appliedOuterSize, QObject *frame);
+
+    // The placement to store for `frame`, now at outer geometry `outer` (pixels):
+    // `outer` in twips, but with the stored size while the applied one is kept.
+    static QRectF toStore(const QObject *frame, const QRect &outer);
+
+private:
+    QRectF m_stored;
+    QSize m_applied;
 };

@@ -1,4 +1,5 @@
-// The remembered frame placement: defaults, text form, and unusable values.
+// The remembered frame placement: defaults, text form, unusable values, and
+// what Exit stores for a frame placed from it.
 #include "shell/placementstore.h"
 
 #include <QSettings>
@@ -79,6 +80,16 @@ private slots:
         if (key == QLatin1String("MainWidth")) expected.setWidth(6500);
         if (key == QLatin1String("MainHeight")) expected.setHeight(6500);
         QCOMPARE(PlacementStore(path()).read(), expected);
+    }
+
+    // The frame carries what it was given at load; Exit asks it for what to store.
+    void exitKeepsTheStoredSizeTheFrameWasGiven()
+    {
+        QObject frame;
+        const QRect outer(10, 20, 300, 200);
+        QCOMPARE(AppliedPlacement::toStore(&frame, outer), QRectF(150, 300, 4500, 3000));
+        new AppliedPlacement(QRectF(0, 0, 30000, 22500), QSize(300, 200), &frame);
+        QCOMPARE(AppliedPlacement::toStore(&frame, outer), QRectF(150, 300, 30000, 22500));
     }
 
     void blanksAroundANumberAreAccepted()

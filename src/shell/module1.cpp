@@ -36,6 +36,7 @@ int run(int argc, char **argv)
     }
     QApplication app(argc, argv);
     appsetup::configureApplication();
+    const auto qtTexts = appsetup::installQtTranslations(); // Qt's dialogs in the user's language
 
     QtDialogs dialogs;
     Main(dialogs);

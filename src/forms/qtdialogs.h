@@ -1,6 +1,8 @@
 #pragma once
 #include "forms/dialogs.h"
 
+class QPrintDialog;
+
 // The real dialogs: QMessageBox, QInputDialog, QFileDialog and QPrintDialog.
 class QtDialogs final : public Dialogs {
 public:
@@ -12,3 +14,9 @@ public:
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool printerDialog(QWidget *parent, const QString &title) override;
 };
+
+// Keeps the page-range choices of `dialog` ("Pages from … to …", "Pages")
+// disabled with "Print all" chosen, from its next show on: Qt 6.4's unix
+// dialog enables them again on every show and printer change, whatever the
+// PrintPageRange option says.
+void disablePageRange(QPrintDialog &dialog);

@@ -27,6 +27,7 @@ int Application::run(int argc, char **argv)
     }
     QApplication qtApp(argc, argv);
     appsetup::configureApplication();
+    const auto qtTexts = appsetup::installQtTranslations(); // Qt's dialogs in the user's language
 
     Application app;
     app.start();

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QTranslator>
 #include <cstring>
 
 namespace appsetup {
@@ -22,6 +24,17 @@ void configureApplication()
                                                             QStringLiteral("AR PL UMing TW MBE"),
                                                             QStringLiteral("Noto Sans CJK TC"),
                                                             QStringLiteral("Noto Serif CJK TC")});
+}
+
+std::unique_ptr<QTranslator> installQtTranslations(const QLocale &locale)
+{
+    // "qt" is Qt's catalogue that pulls in every module's translation.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
 }
 
 bool displayAvailable(int argc, char **argv)

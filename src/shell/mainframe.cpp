@@ -73,19 +73,24 @@ void MainFrame::load()
 
 void MainFrame::applyPlacement()
 {
-    const QRect wanted = screenfit::fitToScreens(twips::toPixels(PlacementStore().read()));
+    m_storedPlacement = PlacementStore().read();
+    const QRect wanted = screenfit::fitToScreens(twips::toPixels(m_storedPlacement));
     // Qt positions a window by its frame but sizes it by its client area.
     const QSize margins = frameGeometry().size() - size();
     move(wanted.topLeft());
     resize(wanted.size() - margins);
     m_pendingOuterSize = margins.isNull() ? wanted.size() : QSize();
+    m_appliedOuterSize = wanted.size();
 }
 
 void MainFrame::storePlacement()
 {
     if (isMinimized()) return;
     // A maximised frame reports its maximised bounds here.
-    PlacementStore().write(twips::fromPixels(frameGeometry()));
+    // The stored size stays unless the user resized the frame: a size capped to
+    // a smaller screen must not replace it.
+    PlacementStore().write(
+        screenfit::remembered(m_storedPlacement, m_appliedOuterSize, frameGeometry()));
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

@@ -101,4 +101,7 @@ private:
     // decorations; then the client size is corrected once so that the outer
     // size is the remembered one.
     QSize m_pendingOuterSize;
+    // The placement read at load, and the outer size it was shown at.
+    QRectF m_storedPlacement;
+    QSize m_appliedOuterSize;
 };

@@ -1,5 +1,8 @@
 #include "shell/placementstore.h"
 
+#include "forms/twips.h"
+#include "shell/screenfit.h"
+
 #include <QSettings>
 #include <charconv>
 #include <cmath>

@@ -4,7 +4,9 @@
 // Values are stored as text, the shortest decimal form of a single-precision
 // number ("1500", "1234.5"). A stored value that is absent, not a number, not
 // finite or too large to be a screen coordinate reads as that value's default.
+#include <QObject>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <memory>
 

@@ -1,31 +1,52 @@
 #include "shell/screenfit.h"
 
+#include "forms/twips.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <limits>
 
 namespace screenfit {
 
-QRect fit(const QRect &frame, const QList<QRect> &screens, const QRect &primary)
+QRect fit(const QRect &frame, const QList<QRect> &screens)
 {
     if (screens.isEmpty()) return frame;
     QRect span;
     for (const QRect &s : screens)
         span |= s;
     QRect r(frame.topLeft(), frame.size().boundedTo(span.size()));
-    const bool visible = std::any_of(screens.begin(), screens.end(),
-                                     [&](const QRect &s) { return s.intersects(r); });
-    if (!visible) r.moveTopLeft(primary.topLeft());
+    const QSize strip = kGrabStrip.boundedTo(r.size());
+    QPoint best = r.topLeft();
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (const QRect &s : screens) {
+        // The nearest top-left that keeps the strip within this screen.
+        const QPoint to(std::clamp(r.x(), s.x(), std::max(s.x(), s.right() + 1 - strip.width())),
+                        std::clamp(r.y(), s.y(), std::max(s.y(), s.bottom() + 1 - strip.height())));
+        const QPoint d = to - r.topLeft();
+        const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
+        if (distance < bestDistance) {
+            best = to;
+            bestDistance = distance;
+        }
+    }
+    r.moveTopLeft(best);
     return r;
 }
 
 QRect fitToScreens(const QRect &frame)
 {
-    QList<QRect> areas;
+    QList<QRect> areas; // Qt lists the primary screen first
     for (const QScreen *s : QGuiApplication::screens())
         areas.append(s->availableGeometry());
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    return fit(frame, areas, primary ? primary->availableGeometry() : QRect());
+    return fit(frame, areas);
+}
+
+QRectF remembered(const QRectF &stored, const QSize &applied, const QRect &frame)
+{
+    const QRectF now = twips::fromPixels(frame);
+    if (frame.size() != applied) return now;
+    return QRectF(now.topLeft(), stored.size());
 }
 
 } // namespace screenfit

@@ -9,7 +9,33 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
+#include <qdrawutil.h>
+
+namespace {
+
+// The fixed dialog border the splash is defined with, drawn inside its client
+// area: light top and left lines, dark bottom and right ones, 2 px. It lies on
+// top of the controls, which reach to the window's edges, and lets clicks through.
+class RaisedEdge : public QWidget {
+public:
+    explicit RaisedEdge(QWidget *window) : QWidget(window)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(window->rect());
+        raise();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), palette(), false);
+    }
+};
+
+} // namespace
 
 SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -26,6 +52,8 @@ SplashWindow::SplashWindow(QWidget *parent)
         logo->setGeometry(box->rect());
         logo->setAccessibleName(box->accessibleName());
     }
+
+    new RaisedEdge(this);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(), size());

@@ -1,7 +1,24 @@
 #include "shell/statusclock.h"
 
 #include <QLabel>
-#include <QLocale>
+
+namespace {
+
+// The format's letters outside quoted literal text.
+QString unquotedLetters(const QString &format)
+{
+    QString letters;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (!quoted && c.isLetter())
+            letters += c;
+    }
+    return letters;
+}
+
+} // namespace
 
 StatusClock::StatusClock(QLabel *datePanel, QLabel *timePanel, QObject *parent)
     : QObject(parent), m_date(datePanel), m_time(timePanel)
@@ -23,12 +40,21 @@ void StatusClock::refresh()
 
 QString StatusClock::dateText(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return QLocale().toString(date, QLocale::ShortFormat);
 }
 
 QString StatusClock::timeText(const QTime &time)
 {
-    return QLocale::system().toString(time, QLocale::ShortFormat);
+    return QLocale().toString(time, timeFormat());
+}
+
+QString StatusClock::timeFormat(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    const QString letters = unquotedLetters(format);
+    if (!letters.contains(QLatin1Char('B')) && !letters.contains(QLatin1Char('b'))) return format;
+    return letters.contains(QLatin1Char('s')) ? QStringLiteral("AP hh:mm:ss")
+                                              : QStringLiteral("AP hh:mm");
 }
 
 int StatusClock::msUntilNextChange(const QTime &now, bool showsSeconds)
@@ -42,5 +68,5 @@ int StatusClock::msUntilNextChange(const QTime &now, bool showsSeconds)
 
 bool StatusClock::formatShowsSeconds()
 {
-    return QLocale::system().timeFormat(QLocale::ShortFormat).contains(QLatin1Char('s'));
+    return unquotedLetters(timeFormat()).contains(QLatin1Char('s'));
 }

@@ -448,6 +448,21 @@ private slots:
         QTRY_COMPARE(frame().frameGeometry(), outer);
     }
 
+    void closeKeepsAStoredSizeTooLargeForTheScreen()
+    {
+        m_frame.reset();
+        userSettings().setValue("Settings/MainWidth", "60000");
+        userSettings().setValue("Settings/MainHeight", "45000");
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        frame().move(100, 80); // moving alone keeps the remembered size
+        QVERIFY(frame().close());
+        QCOMPARE(stored("MainLeft"), QStringLiteral("1500"));
+        QCOMPARE(stored("MainWidth"), QStringLiteral("60000"));
+        QCOMPARE(stored("MainHeight"), QStringLiteral("45000"));
+    }
+
     void minimisedCloseWritesNothing()
     {
         userSettings().setValue("Settings/MainLeft", "2000");

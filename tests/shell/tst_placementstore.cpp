@@ -1,4 +1,5 @@
-// The remembered frame placement: defaults, text form, and unusable values.
+// The remembered frame placement: defaults, text form, unusable values, and
+// what Exit stores for a frame placed from it.
 #include "shell/placementstore.h"
 
 #include <QSettings>

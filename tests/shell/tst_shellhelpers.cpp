@@ -39,13 +39,19 @@ private slots:
         const QRect right(1280, 0, 1024, 768);
         QTest::newRow("on screen: unchanged")
             << QRect(67, 67, 433, 433) << QList<QRect>{primary} << QRect(67, 67, 433, 433);
-        QTest::newRow("partly on screen: unchanged")
-            << QRect(-200, -100, 433, 433) << QList<QRect>{primary} << QRect(-200, -100, 433, 433);
-        QTest::newRow("on a removed monitor: moved to primary")
-            << QRect(1500, 100, 433, 433) << QList<QRect>{primary} << QRect(0, 0, 433, 433);
+        // A frame with only a corner on screen can be neither seen nor grabbed.
+        QTest::newRow("only the bottom-right corner on screen: moved the least")
+            << QRect(-400, -400, 433, 433) << QList<QRect>{primary} << QRect(0, 0, 433, 433);
+        QTest::newRow("only the top-left corner on screen: strip pulled in")
+            << QRect(1247, 967, 433, 433) << QList<QRect>{primary} << QRect(1180, 950, 433, 433);
+        QTest::newRow("on a removed monitor: moved to the nearest edge")
+            << QRect(1500, 100, 433, 433) << QList<QRect>{primary} << QRect(1180, 100, 433, 433);
         QTest::newRow("on the second monitor: unchanged")
             << QRect(1500, 100, 433, 433) << QList<QRect>{primary, right}
             << QRect(1500, 100, 433, 433);
+        QTest::newRow("strip across two monitors: onto the nearer")
+            << QRect(1240, 100, 433, 433) << QList<QRect>{primary, right}
+            << QRect(1280, 100, 433, 433);
         QTest::newRow("far negative: moved")
             << QRect(-5000, -5000, 433, 433) << QList<QRect>{primary} << QRect(0, 0, 433, 433);
         QTest::newRow("larger than every screen: capped")
@@ -58,8 +64,36 @@ private slots:
         QFETCH(QRect, frame);
         QFETCH(QList<QRect>, screens);
         QFETCH(QRect, expected);
-        const QRect primary = screens.isEmpty() ? QRect() : screens.first();
-        QCOMPARE(screenfit::fit(frame, screens, primary), expected);
+        QCOMPARE(screenfit::fit(frame, screens), expected);
+    }
+
+    // A size capped to a smaller screen must survive the run: only the user's
+    // own resize replaces it.
+    void remembered_data()
+    {
+        QTest::addColumn<QRectF>("stored");
+        QTest::addColumn<QSize>("applied");
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRectF>("expected");
+        const QRectF big(1500, 1500, 30000, 22500);
+        const QSize capped(1280, 1000);
+        QTest::newRow("capped, untouched: stored size kept")
+            << big << capped << QRect(100, 100, 1280, 1000) << big;
+        QTest::newRow("capped, moved: new position, stored size")
+            << big << capped << QRect(300, 20, 1280, 1000) << QRectF(4500, 300, 30000, 22500);
+        QTest::newRow("capped, resized by the user: new size")
+            << big << capped << QRect(100, 100, 800, 600) << QRectF(1500, 1500, 12000, 9000);
+        QTest::newRow("maximised: its bounds")
+            << QRectF(1000, 1000, 6500, 6500) << QSize(433, 433) << QRect(0, 0, 1280, 1000)
+            << QRectF(0, 0, 19200, 15000);
+    }
+    void remembered()
+    {
+        QFETCH(QRectF, stored);
+        QFETCH(QSize, applied);
+        QFETCH(QRect, frame);
+        QFETCH(QRectF, expected);
+        QCOMPARE(screenfit::remembered(stored, applied, frame), expected);
     }
 
     void nextClockChange_data()

@@ -102,6 +102,37 @@ private slots:
         QVERIFY(label->width() >= label->sizeHint().width());
     }
 
+    // The fixed dialog border: without it the splash melts into a light desktop.
+    // It must lie on top of the controls, which reach to the window's edges.
+    void raisedBorder_data()
+    {
+        QTest::addColumn<QPoint>("from"); // the outermost lines, both ends included
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPalette::ColorRole>("role");
+        const int r = 496, b = 313; // the last column and row
+        QTest::newRow("outer top") << QPoint(0, 0) << QPoint(r - 1, 0) << QPalette::Light;
+        QTest::newRow("outer left") << QPoint(0, 0) << QPoint(0, b - 1) << QPalette::Light;
+        QTest::newRow("outer bottom") << QPoint(0, b) << QPoint(r, b) << QPalette::Shadow;
+        QTest::newRow("outer right") << QPoint(r, 0) << QPoint(r, b) << QPalette::Shadow;
+    }
+    void raisedBorder()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QPalette::ColorRole, role);
+        SplashWindow splash;
+        const QImage image = splash.grab().toImage();
+        QCOMPARE(image.size(), QSize(497, 314));
+        const QRgb colour = splash.palette().color(role).rgb();
+        const QPoint step = from.x() == to.x() ? QPoint(0, 1) : QPoint(1, 0);
+        for (QPoint p = from; p != to + step; p += step)
+            QVERIFY2(image.pixel(p) == colour,
+                     qPrintable(QStringLiteral("(%1, %2) is %3, not %4")
+                                    .arg(p.x())
+                                    .arg(p.y())
+                                    .arg(QColor(image.pixel(p)).name(), QColor(colour).name())));
+    }
+
     void userCannotCloseIt()
     {
         SplashWindow splash;

@@ -1,0 +1,40 @@
+// Qt's own texts follow the user's regional settings: a Traditional Chinese
+// user gets Qt's Traditional Chinese message box buttons, the C locale English.
+#include "shell/appsetup.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTranslator>
+
+class TestAppSetup : public QObject {
+    Q_OBJECT
+private slots:
+    void messageBoxButtons_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QMessageBox::StandardButton>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zh_TW Yes") << "zh_TW" << QMessageBox::Yes << "是(&Y)";
+        QTest::newRow("zh_TW No") << "zh_TW" << QMessageBox::No << "否(&N)";
+        QTest::newRow("zh_TW OK") << "zh_TW" << QMessageBox::Ok << "確定";
+        QTest::newRow("zh_TW Cancel") << "zh_TW" << QMessageBox::Cancel << "取消";
+        QTest::newRow("C Yes") << "C" << QMessageBox::Yes << "&Yes";
+        QTest::newRow("C OK") << "C" << QMessageBox::Ok << "OK";
+    }
+    void messageBoxButtons()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QMessageBox::StandardButton, button);
+        QFETCH(QString, text);
+        const auto translator = appsetup::installQtTranslations(QLocale(locale));
+        QMessageBox box;
+        box.setStandardButtons(button);
+        QCOMPARE(box.button(button)->text(), text);
+    }
+};
+
+PLIMSO_TEST_MAIN(TestAppSetup)
+#include "tst_appsetup.moc"

@@ -1,6 +1,7 @@
 #pragma once
-// The pattern editor: the user records a path on PicA; PicB repeats it on
-// every full redraw and shows the Test replay. Each instance owns its state.
+// The pattern editor window (object name `frmDocument`): the user records a
+// path on PicA; PicB repeats it on every full redraw and shows the Test
+// replay. Each instance owns its state.
 #include "grid/gridwindow.h"
 
 class EditorWindow : public GridWindow {

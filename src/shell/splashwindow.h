@@ -1,8 +1,8 @@
 #pragma once
-// The start-up splash window (object name `frmSplash`): built from its definition, without title bar or task-bar
-// entry, with a fixed dialog's raised 2 px border inside its edges, centred on
-// the primary screen. It reacts to no click or key and cannot be closed by the
-// user; start-up destroys it.
+// The start-up splash window (object name `frmSplash`): built from its
+// definition, without title bar or task-bar entry, with a fixed dialog's raised
+// 2 px border inside its edges, centred on the primary screen. It reacts to no
+// click or key and cannot be closed by the user; start-up destroys it.
 #include "forms/formbuilder.h"
 
 #include <QWidget>

@@ -1,14 +1,10 @@
-// Gives a window its UI text: numbers in captions, Tags and tooltips are
-// replaced by the string-table texts they name. Every step that cannot be done
-// (no such entry, not a number, no such property) is skipped.
 #include "shell/uitext.h"
+
 #include "forms/formbuilder.h"
 #include "shell/stringtable.h"
 
 #include <QAction>
-#include <QTabBar>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QWidget>
 
 namespace {
@@ -43,23 +39,11 @@ void applyToControl(QObject *c)
         auto *a = qobject_cast<QAction *>(c);
         if (a && !a->isSeparator())
             if (const auto t = strictText(a->text())) a->setText(*t);
-    } else if (type == QLatin1String("TabStrip")) {
-        if (auto *tabs = qobject_cast<QTabBar *>(c))
-            for (int i = 0; i < tabs->count(); ++i) {
-                if (const auto t = strictText(tabs->tabData(i).toString())) tabs->setTabText(i, *t);
-                if (const auto t = strictText(tabs->tabToolTip(i))) tabs->setTabToolTip(i, *t);
-            }
     } else if (type == QLatin1String("Toolbar")) {
         if (auto *bar = qobject_cast<QToolBar *>(c))
             for (QAction *button : bar->actions())
                 if (!button->isSeparator())
                     if (const auto t = strictText(button->toolTip())) button->setToolTip(*t);
-    } else if (type == QLatin1String("ListView")) {
-        if (auto *view = qobject_cast<QTreeWidget *>(c))
-            if (QTreeWidgetItem *header = view->headerItem())
-                for (int col = 0; col < header->columnCount(); ++col)
-                    if (const auto t = strictText(header->data(col, Qt::UserRole).toString()))
-                        header->setText(col, *t);
     } else {
         if (const auto t = lenientText(tagOf(c))) forms::setCaption(c, *t);
         if (const auto t = lenientText(forms::toolTip(c))) forms::setToolTip(c, *t);

@@ -1,9 +1,9 @@
 // Opening a pattern (read, parse, merge, draw) and one Summit check, timed.
 // Targets: open and draw within 5 ms, a Summit check of 64 dots within 0.1 ms.
 // Runs offscreen unless another platform is asked for.
-#include "logic/consolecolour.h"
 #include "forms/colours.h"
 #include "forms/picturesurface.h"
+#include "logic/consolecolour.h"
 #include "logic/patternfile.h"
 #include "logic/replay.h"
 #include "logic/summit.h"
@@ -52,6 +52,7 @@ public:
     void moveDot(Side, int, QPointF) override {}
     void setDotPicture(Side, int, DotPicture) override {}
     void drawLine(Side, QPointF, QPointF, int) override { ++lines; }
+    void clearSurface(Side) override {}
     QRectF controlRect(GridControl) const override { return {}; }
     void setControlRect(GridControl, const QRectF &) override {}
 };
@@ -90,7 +91,7 @@ int main(int argc, char **argv)
     SurfaceCanvas surfaceCanvas;
     auto open = [&](GridCanvas &canvas) {
         const ReadResult r = readPatternFile(file);
-        if (r.ok) mergeInto(loaded, r.values);
+        if (r.ok) loaded = patternFromValues(r.values);
         drawStoredPattern(loaded, canvas, consolecolour::kRed);
     };
     const double openNull = medianMicros(2000, 1, [&] { open(nullCanvas); });

@@ -38,6 +38,12 @@ void PictureSurface::setBackColor(const QColor &c)
     update();
 }
 
+void PictureSurface::clear()
+{
+    if (!m_image.isNull()) m_image.fill(m_back);
+    update();
+}
+
 void PictureSurface::ensureImage(QSize logical, qreal dpr)
 {
     const QSize wanted = (QSizeF(logical) * dpr).toSize().expandedTo(QSize(1, 1));

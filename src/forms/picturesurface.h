@@ -26,6 +26,9 @@ public:
     // the line width, as a zero-length line does on a classic picture box.
     void drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour);
 
+    // Removes every line: the surface shows its background alone.
+    void clear();
+
     // The drawing itself (background and lines), without the child controls.
     const QImage &backingImage() const { return m_image; }
     // What the user sees of the surface: background, lines and every visible

@@ -25,8 +25,7 @@ void ChallengeWindow::redraw(int colour, Sides sides)
 
 void ChallengeWindow::summit()
 {
-    const auto outcome = runSummit(context().dialogs, this, state(), *this, m_challenge.stored,
-                                   [this] { redraw(eraseColour(), Sides::A); });
+    const auto outcome = runSummit(context().dialogs, this, state(), *this, m_challenge.stored);
     if (outcome == SummitOutcome::Close) closeWindow();
 }
 

@@ -22,6 +22,11 @@ QString runTest(Dialogs &dialogs, QWidget *parent, const QString &programFolder,
         return QString();
     }
     const QString file = patternFilePath(programFolder, name);
+    if (const auto problem = testTargetProblem(file)) {
+        dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2.")
+                                    .arg(QDir::toNativeSeparators(file), *problem));
+        return QString();
+    }
     const WriteResult written = writePatternFile(file, path);
     if (!written.ok) {
         dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2")
@@ -40,7 +45,7 @@ QString dotPositionText(const QRectF &dot)
 }
 
 SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
-                        const Pattern &stored, const std::function<void()> &erase)
+                        const Pattern &stored)
 {
     if (summitCheck(state.dotPath, stored)) {
         dialogs.message(parent, QStringLiteral("You are good"));
@@ -50,7 +55,7 @@ SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, Gri
                         Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return SummitOutcome::Close;
     state.dotCount = 0;
-    erase();
+    canvas.clearSurface(Side::A); // whatever was drawn there, not only the path as it stands
     for (int i = 0; i < kDotCount; ++i)
         canvas.setDotPicture(Side::A, i, DotPicture::Green);
     clearPath(state); // the path is cleared as a close clears it: positions 0..62

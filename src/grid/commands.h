@@ -14,7 +14,8 @@ class QWidget;
 
 // Test: prompts "Please Input a Filename :" (title "INPUT", default
 // "Default.txt"); an empty answer ends it. A name that is not a plain file
-// name, or a file that cannot be written, is reported and nothing is drawn.
+// name, a file Test must not replace (see testTargetProblem) or a file that
+// cannot be written is reported and nothing is drawn.
 // Otherwise the path is written to folder + "/" + name and replayed on B.
 // Returns the path written, or an empty string when nothing was written.
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &programFolder,
@@ -28,7 +29,7 @@ enum class SummitOutcome { Close, TryAgain };
 // Summit: checks the attempt against the stored pattern and answers "You are
 // good" (then the window is to close) or "Sorry ! Please Try It Again" with
 // Yes (try again) and No (close). On Yes the attempt is reset: DotCount 0,
-// its lines drawn again through `erase` (the window's redraw in its surface
-// colour, A only), every input dot green, positions 0..62 cleared.
+// surface A cleared of every line, every input dot green, positions 0..62
+// cleared.
 SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
-                        const Pattern &stored, const std::function<void()> &erase);
+                        const Pattern &stored);

@@ -96,6 +96,7 @@ void GridWindow::layOut()
     const QSizeF inner = innerSizeTwips();
     gridlayout::layOut(*this, float(inner.width()), float(inner.height()), eraseColour(),
                        [this](int colour, Sides sides) { redraw(colour, sides); });
+    placeLineStart(*m_state, *this); // the dots moved: the next click joins the last one
 }
 
 void GridWindow::closeWindow()
@@ -129,7 +130,15 @@ void GridWindow::setDotPicture(Side side, int index, DotPicture picture)
 
 void GridWindow::drawLine(Side side, QPointF from, QPointF to, int consoleColour)
 {
-    (side == Side::A ? m_picA : m_picB)->drawLine(from, to, colours::console(consoleColour));
+    PictureSurface *surface = side == Side::A ? m_picA : m_picB;
+    surface->drawLine(from, to,
+                      consoleColour == eraseColour() ? surface->backColor()
+                                                     : colours::console(consoleColour));
+}
+
+void GridWindow::clearSurface(Side side)
+{
+    (side == Side::A ? m_picA : m_picB)->clear();
 }
 
 QRectF GridWindow::controlRect(GridControl c) const
@@ -171,7 +180,7 @@ void GridWindow::onDotClicked(int index)
 
 void GridWindow::onDotDoubleClicked(int index)
 {
-    unrecordClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false));
+    unrecordClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false), eraseColour());
 }
 
 void GridWindow::showReplayDotPosition(int index)

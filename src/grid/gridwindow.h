@@ -64,7 +64,10 @@ public:
     QRectF dotRect(Side side, int index) const override;
     void moveDot(Side side, int index, QPointF topLeft) override;
     void setDotPicture(Side side, int index, DotPicture picture) override;
+    // The window's erase colour paints in the surface's own background colour,
+    // whatever the desktop palette made it, so erasing is exact.
     void drawLine(Side side, QPointF from, QPointF to, int consoleColour) override;
+    void clearSurface(Side side) override;
     QRectF controlRect(GridControl c) const override;
     void setControlRect(GridControl c, const QRectF &r) override;
     void setRedImageVisible(Side side, bool visible) override;

@@ -23,6 +23,8 @@ public:
 
     // A straight line on a surface in a console colour (0..15).
     virtual void drawLine(Side side, QPointF from, QPointF to, int consoleColour) = 0;
+    // Removes every line from a surface: it shows its background alone.
+    virtual void clearSurface(Side side) = 0;
 
     virtual QRectF controlRect(GridControl c) const = 0;
     virtual void setControlRect(GridControl c, const QRectF &r) = 0;

@@ -3,6 +3,8 @@
 
 #include "logic/replay.h"
 
+#include <algorithm>
+
 bool recordClick(GridState &state, GridCanvas &canvas, int index)
 {
     if (index < 0 || index >= kDotCount || state.dotCount < 0 || state.dotCount >= kPathLength)
@@ -17,12 +19,32 @@ bool recordClick(GridState &state, GridCanvas &canvas, int index)
     return true;
 }
 
-void unrecordClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded)
+void unrecordClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded,
+                   int eraseColour)
 {
-    if (!firstPressRecorded || index < 0 || index >= kDotCount) return;
-    canvas.setDotPicture(Side::A, index, DotPicture::Green);
-    if (state.dotCount >= 1 && state.dotCount <= kPathLength)
-        state.dotPath[static_cast<size_t>(state.dotCount - 1)] = std::int16_t(0);
+    if (!firstPressRecorded || index < 0 || index >= kDotCount || state.dotCount < 1 ||
+        state.dotCount > kPathLength || !state.current)
+        return;
+    canvas.drawLine(Side::A, *state.current, state.previous.value_or(*state.current), eraseColour);
+    --state.dotCount;
+    state.dotPath[static_cast<size_t>(state.dotCount)].reset();
+    drawPath(GridKind::Editor, state, canvas, consolecolour::kRed, Sides::A, Pattern{});
+    const auto begin = state.dotPath.begin();
+    if (std::find(begin, begin + state.dotCount, PathEntry(index + 1)) == begin + state.dotCount)
+        canvas.setDotPicture(Side::A, index, DotPicture::Green);
+    placeLineStart(state, canvas);
+}
+
+void placeLineStart(GridState &state, const GridCanvas &canvas)
+{
+    const auto centreAt = [&](int p) -> std::optional<QPointF> {
+        const int d = dotIndexOf(valueOf(state.dotPath[static_cast<size_t>(p)]));
+        if (d < 0) return std::nullopt;
+        return GridCanvas::centre(canvas.dotRect(Side::A, d));
+    };
+    if (state.dotCount < 1 || state.dotCount > kPathLength) return;
+    state.current = centreAt(state.dotCount - 1);
+    state.previous = state.dotCount >= 2 ? centreAt(state.dotCount - 2) : state.current;
 }
 
 void drawPath(GridKind kind, const GridState &state, GridCanvas &canvas, int colour, Sides sides,

@@ -16,11 +16,21 @@ enum class GridKind { Editor, Challenge };
 // recorded; a double-click needs to know about its first press.
 bool recordClick(GridState &state, GridCanvas &canvas, int index);
 
-// A double-click on imgGreen(index), after the click of its first press: when
-// that press was recorded, the dot shows green again and the entry it recorded
-// (position DotCount - 1) becomes 0, so later readers skip it; DotCount stays.
-// When the press was ignored (the path was full), nothing changes. Lines stay.
-void unrecordClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded);
+// A double-click on imgGreen(index), after the click of its first press, takes
+// that press back: the segment it drew is drawn again in `eraseColour` (the
+// surface's background), the entry it recorded (position DotCount - 1) is
+// emptied and DotCount goes back by one, the rest of the path is drawn again
+// in red on A (so segments the erased one crossed stay whole), the line starts
+// again from the last recorded dot, and the dot shows green unless the path
+// still holds it. When the press was ignored (the path was full), nothing
+// changes. A path never gains a 0 from a double-click.
+void unrecordClick(GridState &state, GridCanvas &canvas, int index, bool firstPressRecorded,
+                   int eraseColour);
+
+// Puts LinePt on the centres of the last two recorded dots as they stand now
+// (the last one twice for a path of one dot), so the next click joins the last
+// dot where it is after a layout or an undone click. An empty path keeps it.
+void placeLineStart(GridState &state, const GridCanvas &canvas);
 
 // Draws the path again: the non-zero entries of positions 0..62 (never 63),
 // joined in order across zero entries, on A in `colour`, each dot turned red

@@ -1,8 +1,11 @@
 #include "logic/patternfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -101,8 +104,12 @@ WriteResult writePatternFile(const QString &filePath, const DotPath &path)
     const QByteArray bytes = formatPattern(path);
     // commit() alone may report success after a failed final flush, leaving a
     // truncated file in place: check the write and the flush ourselves.
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        // QSaveFile can fail a write without setting its own error; errno says why.
+        const int err = errno;
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(err);
         file.cancelWriting();
         return {false, reason};
     }
@@ -115,6 +122,20 @@ bool isPlainFileName(const QString &name)
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
            !name.contains(QChar(u'\0'));
+}
+
+std::optional<QString> testTargetProblem(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    if (info.isSymLink()) return QStringLiteral("it is a symbolic link");
+    if (!info.exists()) return std::nullopt;
+    if (!info.isFile()) return QStringLiteral("it is not a regular file");
+    if (info.size() == 0) return std::nullopt;
+    if (info.canonicalFilePath() ==
+        QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath())
+        return QStringLiteral("it is the program itself");
+    if (!readPatternFile(filePath).ok) return QStringLiteral("it is not a pattern file");
+    return std::nullopt;
 }
 
 QString patternFilePath(const QString &programFolder, const QString &name)
@@ -162,6 +183,10 @@ ReadResult parsePattern(const QByteArray &bytes)
 
 ReadResult readPatternFile(const QString &filePath)
 {
+    // Opening a FIFO or a terminal blocks until a writer comes; never try.
+    const QFileInfo info(filePath);
+    if (info.exists() && !info.isFile())
+        return refused(0, QStringLiteral("it is not a regular file"));
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly)) return refused(0, file.errorString());
     // One byte more than allowed tells a too large file from one just at the limit.
@@ -172,8 +197,9 @@ ReadResult readPatternFile(const QString &filePath)
     return parsePattern(bytes);
 }
 
-void mergeInto(Pattern &loaded, const std::vector<std::int16_t> &values)
+Pattern patternFromValues(const std::vector<std::int16_t> &values)
 {
-    const size_t n = std::min(values.size(), loaded.size());
-    std::copy_n(values.begin(), n, loaded.begin());
+    Pattern pattern{};
+    std::copy_n(values.begin(), std::min(values.size(), pattern.size()), pattern.begin());
+    return pattern;
 }

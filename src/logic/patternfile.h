@@ -37,6 +37,13 @@ WriteResult writePatternFile(const QString &filePath, const DotPath &path);
 // or a NUL character (which would name another folder or be cut short).
 bool isPlainFileName(const QString &name);
 
+// Why Test must not write `filePath`, or nothing when it may: a new name, an
+// empty file and a pattern file (pressing Test twice rewrites it) are fine;
+// a symbolic link (live or dangling: it would lead out of the folder), anything
+// but a regular file, the running program itself and any other non-empty file
+// that does not read as a pattern file are refused.
+std::optional<QString> testTargetProblem(const QString &filePath);
+
 // Where Test writes: folder + "/" + name, the name exactly as typed (no
 // extension added, nothing trimmed).
 QString patternFilePath(const QString &programFolder, const QString &name);
@@ -53,7 +60,8 @@ QString patternFilePath(const QString &programFolder, const QString &name);
 // more than 64 values, NUL or any other byte that is not a digit, blank, comma
 // or line end (a CR counts only right before a LF or as the last byte; a
 // byte-order mark is refused too), a file larger than kMaxPatternFileBytes,
-// and a file that cannot be read.
+// anything that is not a regular file (a folder, a FIFO, a device: reading
+// those could block for ever), and a file that cannot be read.
 struct ReadResult {
     bool ok = false;
     std::vector<std::int16_t> values; // 1..64 values, each 0..63, when ok
@@ -67,7 +75,6 @@ struct ReadResult {
 ReadResult parsePattern(const QByteArray &bytes);
 ReadResult readPatternFile(const QString &filePath);
 
-// Stores values into loaded[0..n-1]; the later entries keep what they held
-// (a short file changes only the start of the stored pattern). Values beyond
-// the 64th are ignored.
-void mergeInto(Pattern &loaded, const std::vector<std::int16_t> &values);
+// The stored pattern a file's values make: exactly those values, the rest 0
+// (nothing of an earlier pattern survives). Values beyond the 64th are ignored.
+Pattern patternFromValues(const std::vector<std::int16_t> &values);

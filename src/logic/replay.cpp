@@ -40,6 +40,9 @@ void drawStoredPattern(const Pattern &pattern, GridCanvas &canvas, int consoleCo
 
 void showLoadedPattern(const Pattern &pattern, GridCanvas &canvas)
 {
+    canvas.clearSurface(Side::B);
+    for (int n = 0; n < kDotCount; ++n)
+        canvas.setDotPicture(Side::B, n, DotPicture::Green);
     const QRectF picB = canvas.controlRect(GridControl::PicB);
     // Unlike the window's own layout, the row step is rounded to a whole twip.
     const QSizeF steps(float(picB.width()) / 9.0f, std::nearbyint(float(picB.height()) / 7.0f));

@@ -18,5 +18,6 @@ void drawStoredPattern(const Pattern &pattern, GridCanvas &canvas, int consoleCo
 // B's own size (column step Width / 9, row step Height / 7 rounded to a whole
 // twip, half to even) at (c * step + 240, r * step + 120), then joins the
 // non-zero entries 0..62 through B's dot centres in colour 4 and turns those
-// dots red. Nothing is erased first.
+// dots red. B is cleared first (no lines, every dot green), so a pattern
+// opened over another shows alone.
 void showLoadedPattern(const Pattern &pattern, GridCanvas &canvas);

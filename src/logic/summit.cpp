@@ -13,7 +13,7 @@ std::int16_t segmentCode(int a, int b)
 int attemptLength(const DotPath &attempt)
 {
     int m = 0;
-    while (m < kPathLength && valueOf(attempt[static_cast<size_t>(m)]) != 0)
+    while (m < kDotCount && valueOf(attempt[static_cast<size_t>(m)]) != 0)
         ++m;
     return m;
 }

@@ -3,16 +3,17 @@
 //
 // Segments are coded as 100 * a + b for the ordered pair of dot numbers (a, b),
 // in 16-bit arithmetic. With m the attempt's length (its leading non-zero
-// entries, 0..64), the attempt's m - 1 segments are compared with the first
-// m - 1 segments of the stored pattern, pairs (i, i + 1) for i = 0..m - 2:
-// every attempt segment must equal one of them read forwards or backwards.
-// Hence direction and order do not matter, a stored segment may be used again,
-// a shorter attempt is judged against the start of the pattern only, a single
-// dot always succeeds, and a 0 inside the stored pattern breaks it (a pair with
-// a 0 never equals a segment between two dots).
+// entries among positions 0..62, so 0..63), the attempt's m - 1 segments are compared with the
+// first m - 1 segments of the stored pattern, pairs (i, i + 1) for i = 0..m - 2: every attempt
+// segment must equal one of them read forwards or backwards. Hence direction and order do not
+// matter, a stored segment may be used again, a shorter attempt is judged against the start of the
+// pattern only, a single dot always succeeds, and a 0 inside the stored pattern breaks it (a pair
+// with a 0 never equals a segment between two dots).
 //
-// An attempt with no dot fails. Long attempts (up to all 64 entries, 63
-// segments) follow the same rule. Any int16 values are safe: codes are
+// Neither the attempt's nor the pattern's entry 63 is ever read: an attempt of
+// up to 63 dots is judged on all its segments, a 64th recorded dot is not
+// judged, and what entry 63 held before cannot change a verdict. An attempt
+// with no dot fails. Any int16 values are safe: codes are
 // computed in int and wrapped to 16 bits as 16-bit arithmetic would wrap them.
 #include "logic/gridstate.h"
 #include "logic/pattern.h"
@@ -23,7 +24,8 @@
 // The 16-bit segment code of (a, b).
 std::int16_t segmentCode(int a, int b);
 
-// Number of leading non-zero entries of the attempt (empty counts as 0).
+// Number of leading non-zero entries among positions 0..62 of the attempt
+// (empty counts as 0).
 int attemptLength(const DotPath &attempt);
 
 // The three code tables of one check, index 0..segments - 1.

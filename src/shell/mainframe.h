@@ -90,6 +90,7 @@ private:
 
     AppContext &m_context;
     ChallengeState &m_challenge;
+    QString m_challengeFile; // the file the open challenge was read from
     std::unique_ptr<ChallengeSlot> m_challengeSlot;
     int m_editorCount = 0;
     QMdiArea *m_mdiArea = nullptr;

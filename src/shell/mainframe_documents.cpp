@@ -12,8 +12,10 @@
 #include "logic/challengestate.h"
 #include "logic/patternfile.h"
 #include "logic/replay.h"
+#include "shell/samefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -46,8 +48,10 @@ void MainFrame::open()
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.
     if (ChallengeWindow *challenge = showChallenge()) {
+        m_challengeFile = file;
         QMdiSubWindow *sub = challenge->subWindow();
         setCaption(sub, QDir::toNativeSeparators(file));
+        if (sub->isMinimized()) sub->showNormal();
         m_mdiArea->setActiveSubWindow(sub);
     }
 }
@@ -62,7 +66,7 @@ bool MainFrame::loadPattern(const QString &fileName)
                                       .arg(QDir::toNativeSeparators(fileName), read.message()));
         return false;
     }
-    mergeInto(m_challenge.stored, read.values);
+    m_challenge.stored = patternFromValues(read.values);
     return true;
 }
 
@@ -80,12 +84,20 @@ void MainFrame::save()
     QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
     auto *grid = sub ? qobject_cast<GridWindow *>(sub->widget()) : nullptr;
     if (!grid) return;
-    // Every grid window asks for a name; none is ever written over the
-    // pattern file a challenge was opened from.
     const QString file =
         m_context.dialogs.saveFileName(this, QStringLiteral("儲存檔案"), kAllFiles);
     if (file.isEmpty()) return;
-    const BitmapWriteResult written = writeBitmapFile(grid->PicA()->renderedImage(), file);
+    // A bitmap never replaces the open challenge's pattern file, nor a folder,
+    // FIFO or device (the atomic write would put a regular file in its place).
+    // A symbolic link the user picked is written through.
+    QString refused;
+    if (challengeWindow() && isSameFile(file, m_challengeFile))
+        refused = QStringLiteral("it is the pattern file of the open challenge");
+    else if (QFileInfo::exists(file) && !QFileInfo(file).isFile())
+        refused = QStringLiteral("it is not a regular file");
+    const BitmapWriteResult written = refused.isEmpty()
+                                          ? writeBitmapFile(grid->PicA()->renderedImage(), file)
+                                          : BitmapWriteResult{false, refused};
     if (!written.ok)
         m_context.dialogs.message(this, QStringLiteral("The picture \"%1\" could not be saved: %2")
                                             .arg(QDir::toNativeSeparators(file), written.error));

@@ -1,11 +1,11 @@
 // The editor's Test and the challenge's Summit as procedures: what they ask,
 // write, report and draw, driven through scripted dialogs and a recording canvas.
-#include "support/recordingcanvas.h"
 #include "grid/commands.h"
-#include "support/paths.h"
 #include "logic/patternfile.h"
 #include "logic/replay.h"
 #include "support/fakedialogs.h"
+#include "support/paths.h"
+#include "support/recordingcanvas.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,6 +30,7 @@ private slots:
     void testRefusesNamesThatAreNotPlain_data();
     void testRefusesNamesThatAreNotPlain();
     void testReportsAFileThatCannotBeWritten();
+    void testLeavesARefusedTargetAlone();
     void testOverwritesAndKeepsTheDrawing();
     void dotPosition_data();
     void dotPosition();
@@ -121,6 +122,27 @@ void TestCommands::testRefusesNamesThatAreNotPlain()
     QVERIFY(canvas.lines.empty());
 }
 
+void TestCommands::testLeavesARefusedTargetAlone()
+{
+    // A link in the folder must not lead Test to overwrite a file elsewhere.
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("precious.txt"));
+    QFile precious(target);
+    QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write("keep me") == 7);
+    precious.close();
+    QVERIFY(QFile::link(target, folder.filePath(QStringLiteral("link.txt"))));
+    FakeDialogs dialogs;
+    dialogs.answerText(QStringLiteral("link.txt"));
+    RecordingCanvas canvas;
+    QVERIFY(runTest(dialogs, nullptr, folder.path(), pathOf({1, 2}), canvas).isEmpty());
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY(dialogs.messages()[0].text.contains(folder.filePath(QStringLiteral("link.txt"))));
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("keep me"));
+    QVERIFY(canvas.lines.empty());
+}
+
 void TestCommands::testReportsAFileThatCannotBeWritten()
 {
     FakeDialogs dialogs;
@@ -149,10 +171,8 @@ void TestCommands::testOverwritesAndKeepsTheDrawing()
     dialogs.answerText(QStringLiteral("p.txt"));
     RecordingCanvas canvas;
     QTemporaryDir dir;
-    QFile old(dir.path() + QStringLiteral("/p.txt"));
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(500, 'x'));
-    old.close();
+    // An earlier pattern file of that name is replaced.
+    QVERIFY(writePatternFile(dir.path() + QStringLiteral("/p.txt"), pathOf({40, 41, 42, 43})).ok);
     runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
     runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
     QCOMPARE(contents(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
@@ -182,15 +202,13 @@ void TestCommands::summitGood()
     GridState state;
     state.dotPath = pathOf({3, 2, 1});
     state.dotCount = 3;
-    int erased = 0;
-    const auto outcome =
-        runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [&] { ++erased; });
+    const auto outcome = runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}));
     QCOMPARE(outcome, SummitOutcome::Close);
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.last().text, QStringLiteral("You are good"));
     QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::Ok);
     QVERIFY(dialogs.last().title.isEmpty()); // the application title
-    QCOMPARE(erased, 0);
+    QVERIFY(!canvas.log.contains("clear A"));
 }
 
 void TestCommands::summitSorryYesResetsTheAttempt()
@@ -205,20 +223,15 @@ void TestCommands::summitSorryYesResetsTheAttempt()
     for (int k : {1, 2})
         canvas.setDotPicture(Side::A, k, DotPicture::Red);
     canvas.setDotPicture(Side::B, 5, DotPicture::Red);
-    int erased = 0;
-    int countWhenErased = -1;
-    const auto outcome =
-        runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [&] {
-            ++erased;
-            countWhenErased = state.dotCount;
-            QCOMPARE(valueOf(state.dotPath[0]),
-                     std::int16_t(2)); // the lines are erased from the path
-        });
+    // A stray line that the path no longer explains goes too.
+    canvas.drawLine(Side::A, canvas.centreA(1), canvas.centreA(40), 4);
+    canvas.drawLine(Side::B, canvas.centreB(1), canvas.centreB(2), 4);
+    const auto outcome = runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}));
     QCOMPARE(outcome, SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
     QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(erased, 1);
-    QCOMPARE(countWhenErased, 0);
+    QVERIFY(canvas.linesOn(Side::A).empty());
+    QCOMPARE(canvas.linesOn(Side::B).size(), size_t(1));
     QCOMPARE(state.dotCount, std::int16_t(0));
     for (int p = 0; p < 63; ++p)
         QCOMPARE(state.dotPath[size_t(p)], PathEntry(std::int16_t(0)));
@@ -235,11 +248,9 @@ void TestCommands::summitSorryNoCloses()
     GridState state;
     state.dotPath = pathOf({1, 3});
     state.dotCount = 2;
-    int erased = 0;
-    QCOMPARE(
-        runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [&] { ++erased; }),
-        SummitOutcome::Close);
-    QCOMPARE(erased, 0);
+    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3})),
+             SummitOutcome::Close);
+    QVERIFY(!canvas.log.contains("clear A"));
     QCOMPARE(state.dotCount, std::int16_t(2));
 }
 
@@ -249,7 +260,7 @@ void TestCommands::summitWithNoDotIsSorry()
     dialogs.answerMessage(Dialogs::Answer::Yes);
     RecordingCanvas canvas;
     GridState state; // nothing recorded
-    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}), [] {}),
+    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3})),
              SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
 }

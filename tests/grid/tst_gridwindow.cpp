@@ -11,6 +11,7 @@
 #include "grid/workspace.h"
 #include "logic/challengestate.h"
 #include "support/fakedialogs.h"
+#include "support/surfacepixels.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+
+using surfacepixels::pixelsOf;
 
 namespace {
 const QRgb kPathRed = qRgb(128, 0, 0);
@@ -149,18 +152,102 @@ private slots:
         QCOMPARE(seen.pixel(mid.toPoint()), kPathRed);
     }
 
-    void doubleClickTurnsDotGreen()
+    void doubleClickTakesBackItsPress()
     {
         EditorWindow w(m_ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        clickDot(w.imgGreen(5));
+        for (int k : {0, 20, 2})
+            clickDot(w.imgGreen(k));
+        doubleClickDot(w.imgGreen(18)); // its segment 2-18 crosses 0-20 at dot 10
+        QCOMPARE(w.state().dotCount, std::int16_t(3));
+        QCOMPARE(w.state().dotPath[3], PathEntry()); // emptied, not 0
+        QCOMPARE(w.imgGreen(18)->picture().cacheKey(), w.imgGreen(63)->picture().cacheKey());
+        const QRgb white = qRgb(255, 255, 255);
+        QCOMPARE(pixel(w.PicA(), (lineCentre(w, 2) * 3 + lineCentre(w, 18)) / 4), white);
+        QCOMPARE(pixel(w.PicA(), lineCentre(w, 10)), kPathRed); // the crossed segment is whole
+        // The next click joins the last recorded dot, 2.
+        clickDot(w.imgGreen(38));
+        QCOMPARE(w.state().dotPath[3], PathEntry(39));
+        QCOMPARE(pixel(w.PicA(), (lineCentre(w, 2) + lineCentre(w, 38)) / 2), kPathRed);
+        QCOMPARE(pixel(w.PicA(), (lineCentre(w, 18) + lineCentre(w, 38)) / 2), white);
+    }
+
+    void undoneDotCountsNowhereInTheVerdict()
+    {
+        // Attempt 1, 2, (7 taken back), 40, 50 against 1, 2, 3 is wrong.
+        m_challenge.stored = {1, 2, 3};
+        ChallengeWindow w(m_ctx, m_challenge);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        clickDot(w.imgGreen(0));
+        clickDot(w.imgGreen(1));
         doubleClickDot(w.imgGreen(6));
-        QCOMPARE(w.state().dotCount, std::int16_t(2));
-        QCOMPARE(w.state().dotPath[0], PathEntry(6));
-        QCOMPARE(w.state().dotPath[1], PathEntry(0));
-        QCOMPARE(w.imgGreen(6)->picture().cacheKey(), w.imgGreen(63)->picture().cacheKey());
-        QCOMPARE(w.imgGreen(5)->picture().cacheKey(), w.imgRed()->picture().cacheKey());
+        clickDot(w.imgGreen(39));
+        clickDot(w.imgGreen(49));
+        m_dialogs.clear();
+        m_dialogs.answerMessage(Dialogs::Answer::Yes);
+        QTest::mouseClick(w.CmdA(), Qt::LeftButton);
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
+    }
+
+    void clickAfterResizeJoinsTheLastDotWhereItIs()
+    {
+        EditorWindow w(m_ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        clickDot(w.imgGreen(10));
+        const QPointF before = lineCentre(w, 10);
+        w.resize(1200, 600);
+        QTRY_VERIFY(lineCentre(w, 10) != before);
+        clickDot(w.imgGreen(4));
+        QCOMPARE(pixel(w.PicA(), (lineCentre(w, 10) + lineCentre(w, 4)) / 2), kPathRed);
+        QCOMPARE(pixel(w.PicA(), (before + lineCentre(w, 4)) / 2), qRgb(255, 255, 255));
+    }
+
+    void noLineLeftAfterTryingAgain()
+    {
+        m_challenge.stored = {1, 2, 3};
+        ChallengeWindow w(m_ctx, m_challenge);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (int k : {30, 40, 22})
+            clickDot(w.imgGreen(k));
+        doubleClickDot(w.imgGreen(5));
+        w.resize(1100, 700);
+        QTRY_COMPARE(w.controlRect(GridControl::PicA).width(), 1100 * 15 / 2.0 - 1200);
+        m_dialogs.answerMessage(Dialogs::Answer::Yes);
+        QTest::mouseClick(w.CmdA(), Qt::LeftButton);
+        const QImage &img = w.PicA()->backingImage();
+        QCOMPARE(pixelsOf(img, w.PicA()->backColor().rgb()).size(),
+                 qsizetype(img.width()) * img.height());
+    }
+
+    void darkPaletteLeavesNoTraces()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::Dark})
+            dark.setColor(role, QColor(30, 30, 35));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                          QPalette::HighlightedText})
+            dark.setColor(role, QColor(220, 220, 220));
+        QApplication::setPalette(dark);
+        {
+            EditorWindow w(m_ctx);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            for (int k : {0, 10, 20})
+                clickDot(w.imgGreen(k));
+            doubleClickDot(w.imgGreen(30));
+            w.resize(1200, 600);
+            QTRY_COMPARE(w.controlRect(GridControl::PicA).width(), 1200 * 15 / 2.0 - 1200);
+            for (const PictureSurface *s : {w.PicA(), w.PicB()}) {
+                QVERIFY(s->backColor() != QColor(Qt::white));
+                QVERIFY(pixelsOf(s->backingImage(), qRgb(255, 255, 255)).isEmpty());
+            }
+        }
+        QApplication::setPalette(before);
     }
 
     void doubleClickOnFullPath()

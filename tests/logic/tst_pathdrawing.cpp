@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(*s.current, current);
 
         // A double-click on top of the ignored click changes nothing either.
-        unrecordClick(s, c, 30, false);
+        unrecordClick(s, c, 30, false, 15);
         QCOMPARE(entries(s), before);
         QCOMPARE(c.picturesA[30], DotPicture::Green);
 
@@ -129,24 +129,31 @@ private slots:
         QVERIFY(c.log.isEmpty());
     }
 
-    void doubleClick()
+    void doubleClickTakesBackItsPress()
     {
         GridState s;
         RecordingCanvas c;
         clickAll(s, c, {0, 1});
         QVERIFY(recordClick(s, c, 2)); // the first press of the double-click
-        unrecordClick(s, c, 2, true);
-        QCOMPARE(c.picturesA[2], DotPicture::Green);
-        QCOMPARE(s.dotCount, std::int16_t(3));
-        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 0, -1}));
-        // The next click goes on after the cleared entry.
-        clickAll(s, c, {11});
-        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 0, 12}));
-        // The redraw skips the cleared entry and joins its neighbours.
         c.lines.clear();
-        drawPath(GridKind::Editor, s, c, 4, Sides::A, Pattern{});
+        unrecordClick(s, c, 2, true, 15);
+        QCOMPARE(c.picturesA[2], DotPicture::Green);
+        QCOMPARE(s.dotCount, std::int16_t(2));
+        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, -1, -1})); // emptied, never 0
+        // Its segment is erased in the background colour, then the rest drawn again.
         QCOMPARE(c.lines.size(), size_t(3));
-        QVERIFY(sameLine(c.lines[2], Side::A, c.centreA(11), c.centreA(1), 4));
+        QVERIFY(sameLine(c.lines[0], Side::A, c.centreA(2), c.centreA(1), 15));
+        QVERIFY(sameLine(c.lines[2], Side::A, c.centreA(1), c.centreA(0), 4));
+        // The next click joins the last recorded dot and takes the emptied place.
+        c.lines.clear();
+        clickAll(s, c, {11});
+        QCOMPARE(entries(s).mid(0, 4), (QList<int>{1, 2, 12, -1}));
+        QVERIFY(sameLine(c.lines[0], Side::A, c.centreA(11), c.centreA(1), 4));
+        // A dot the path still holds elsewhere stays red.
+        QVERIFY(recordClick(s, c, 0));
+        unrecordClick(s, c, 0, true, 15);
+        QCOMPARE(c.picturesA[0], DotPicture::Red);
+        QCOMPARE(s.dotCount, std::int16_t(3));
     }
 
     void myDrawOnFreshWindow()

@@ -1,10 +1,16 @@
 // The pattern file format: bytes written, reading rules, merging, file names.
-#include "support/paths.h"
 #include "logic/patternfile.h"
+#include "support/paths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,12 +61,14 @@ private slots:
 
     void roundTrip_data();
     void roundTrip();
-    void mergeKeepsLaterEntries();
-    void mergeOfFullFileReplacesAll();
+    void shortFileReplacesTheWholePattern();
 
     void readMissingFile();
     void readDirectory();
     void readSizeLimit();
+    void readRefusesAFifoWithoutBlocking();
+    void testTargets_data();
+    void testTargets();
     void messageNamesLine();
 
     void plainFileName_data();
@@ -208,8 +216,8 @@ void TestPatternFile::rejectedFileLeavesPatternUntouched()
     const Pattern before = loaded;
     const ReadResult r = readPatternFile(path);
     QVERIFY(!r.ok);
-    if (r.ok) // the load path merges only on success
-        mergeInto(loaded, r.values);
+    if (r.ok) // the load path keeps only what it read successfully
+        loaded = patternFromValues(r.values);
     QVERIFY(loaded == before);
 }
 
@@ -248,28 +256,15 @@ void TestPatternFile::roundTrip()
         QCOMPARE(r.values[i], valueOf(path[i]));
 }
 
-void TestPatternFile::mergeKeepsLaterEntries()
+void TestPatternFile::shortFileReplacesTheWholePattern()
 {
-    Pattern loaded{};
-    mergeInto(loaded, fullValues());
+    // Nothing of a pattern opened before survives a shorter file.
     const ReadResult three = parsePattern("5\r\n6\r\n7\r\n");
     QVERIFY(three.ok);
-    mergeInto(loaded, three.values);
-    Values expected = fullValues();
-    expected[0] = 5;
-    expected[1] = 6;
-    expected[2] = 7;
-    QVERIFY(loaded == patternOf(expected));
-}
-
-void TestPatternFile::mergeOfFullFileReplacesAll()
-{
-    Pattern loaded{};
-    loaded.fill(9);
+    QVERIFY(patternFromValues(three.values) == patternOf(Values{5, 6, 7}));
     const ReadResult r = parsePattern(crlf(64));
     QVERIFY(r.ok);
-    mergeInto(loaded, r.values);
-    QVERIFY(loaded == Pattern{});
+    QVERIFY(patternFromValues(r.values) == Pattern{});
 }
 
 void TestPatternFile::readMissingFile()
@@ -307,6 +302,65 @@ void TestPatternFile::readSizeLimit()
     const ReadResult r = readPatternFile(path);
     QVERIFY(!r.ok);
     QCOMPARE(r.errorLine, 0);
+}
+
+void TestPatternFile::readRefusesAFifoWithoutBlocking()
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    auto read =
+        std::async(std::launch::async, [&] { return readPatternFile(QFile::decodeName(fifo)); });
+    const bool finished = read.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!finished) // release the blocked reader, so the failure is reported, not a hang
+        ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+    QVERIFY(finished);
+    const ReadResult r = read.get();
+    QVERIFY(!r.ok);
+    QCOMPARE(r.error, QStringLiteral("it is not a regular file"));
+    QVERIFY(!readPatternFile(QStringLiteral("/dev/null")).ok);
+}
+
+void TestPatternFile::testTargets_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem"); // empty: Test may write it
+    QTest::newRow("new name") << "new.txt"
+                              << "";
+    QTest::newRow("empty file") << "empty.txt"
+                                << "";
+    QTest::newRow("pattern file") << "pattern.txt"
+                                  << "";
+    QTest::newRow("other text") << "notes.txt"
+                                << "it is not a pattern file";
+    QTest::newRow("live link") << "link.txt"
+                               << "it is a symbolic link";
+    QTest::newRow("dangling link") << "dangling.txt"
+                                   << "it is a symbolic link";
+    QTest::newRow("folder") << "folder"
+                            << "it is not a regular file";
+    QTest::newRow("the program") << ""
+                                 << "it is the program itself";
+}
+
+void TestPatternFile::testTargets()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    const auto at = [&](const char *n) { return dir.filePath(QString::fromLatin1(n)); };
+    QVERIFY(QFile(at("empty.txt")).open(QIODevice::WriteOnly));
+    QVERIFY(writePatternFile(at("pattern.txt"), DotPath{}).ok);
+    QFile notes(at("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("dear diary\n") > 0);
+    notes.close();
+    QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("target.txt")), at("dangling.txt")));
+    QVERIFY(QFile::link(at("pattern.txt"), at("link.txt")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const QString path =
+        name.isEmpty() ? QCoreApplication::applicationFilePath() : dir.filePath(name);
+    QCOMPARE(testTargetProblem(path).value_or(QString()), problem);
 }
 
 void TestPatternFile::messageNamesLine()

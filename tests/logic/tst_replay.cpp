@@ -1,8 +1,8 @@
 // The Test replay and the drawing of the stored pattern, on a recording canvas.
-#include "logic/consolecolour.h"
 #include "forms/colours.h"
-#include "support/paths.h"
+#include "logic/consolecolour.h"
 #include "logic/replay.h"
+#include "support/paths.h"
 
 #include <QtTest>
 #include <map>
@@ -37,6 +37,7 @@ public:
     {
         lines.push_back({side, from, to, consoleColour});
     }
+    void clearSurface(Side) override {}
     QRectF controlRect(GridControl) const override { return {}; }
     void setControlRect(GridControl, const QRectF &) override {}
 

@@ -1,6 +1,6 @@
 // The Summit check: which attempts retrace a stored pattern.
-#include "support/paths.h"
 #include "logic/summit.h"
+#include "support/paths.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -102,10 +102,16 @@ void TestSummit::check_data()
     Values wrongLast64 = stored;
     wrongLast64[63] = 5;
     QTest::newRow("64 dots retraced") << stored << all64 << true;
-    QTest::newRow("64 dots reversed") << stored << Values(all64.rbegin(), all64.rend()) << true;
-    QTest::newRow("64 dots, last segment wrong") << stored << wrongLast64 << false;
-    // Segment 63-1 is the stored pattern's 63rd: it counts for 64 dots only.
-    QTest::newRow("64 dots using the 63rd segment") << stored << concat({63}, range(1, 63)) << true;
+    // Entry 63 is read on neither side: a 64th dot is not judged, and the
+    // stored pattern's segment 63-1 (entries 62 and 63) never counts.
+    QTest::newRow("64 dots reversed: 1-63 is no segment")
+        << stored << Values(all64.rbegin(), all64.rend()) << false;
+    QTest::newRow("64 dots, the 64th not judged") << stored << wrongLast64 << true;
+    QTest::newRow("64 dots using the 63rd segment")
+        << stored << concat({63}, range(1, 63)) << false;
+    // What a 64-dot attempt left in entry 63 (Yes does not clear it) changes nothing.
+    QTest::newRow("63 dots retraced, stale 64th entry")
+        << range(1, 63) << concat(range(1, 63), {5}) << true;
     QTest::newRow("63 dots using the 63rd segment")
         << stored << concat({63}, range(1, 62)) << false;
     QTest::newRow("63 dots retraced") << stored << range(1, 63) << true;
@@ -176,9 +182,10 @@ void TestSummit::tables()
     QCOMPARE(t.storedFwdCode[2], std::int16_t(0)); // not part of this check
 
     const SummitTables full = buildSummitTables(pathOf(longStored()), patternOf(longStored()));
-    QCOMPARE(full.segments, 63);
-    QCOMPARE(full.attemptCode[62], std::int16_t(6301));
-    QCOMPARE(full.storedRevCode[62], std::int16_t(163));
+    QCOMPARE(full.segments, 62); // entry 63 is read on neither side
+    QCOMPARE(full.attemptCode[61], std::int16_t(6263));
+    QCOMPARE(full.storedRevCode[61], std::int16_t(6362));
+    QCOMPARE(full.attemptCode[62], std::int16_t(0));
 }
 
 void TestSummit::segmentCodes_data()

@@ -13,12 +13,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -180,21 +184,42 @@ private slots:
         QCOMPARE(m_dialogs.messages().size(), 0);
     }
 
-    void shortFileMergesIntoTheStoredPattern()
+    void shortFileReplacesTheStoredPattern()
     {
         QByteArray full;
         for (int i = 0; i < 64; ++i)
             full += QByteArray::number(i % 63 + 1) + "\r\n";
         writeFile(path("full.txt"), full);
-        writeFile(path("three.txt"), "30\r\n31\r\n32\r\n");
+        writeFile(path("ten.txt"), "10");
         open(path("full.txt"));
-        open(path("three.txt"));
-        QCOMPARE(m_challenge.stored[0], std::int16_t(30));
-        QCOMPARE(m_challenge.stored[2], std::int16_t(32));
-        QCOMPARE(m_challenge.stored[3], std::int16_t(4));
-        QCOMPARE(m_challenge.stored[63], std::int16_t(1));
+        open(path("ten.txt"));
+        QVERIFY(m_challenge.stored == Pattern{10});  // nothing of full.txt is left
         QCOMPARE(area()->subWindowList().size(), 1); // the one challenge window is reused
-        QCOMPARE(area()->currentSubWindow()->windowTitle(), path("three.txt"));
+        QCOMPARE(area()->currentSubWindow()->windowTitle(), path("ten.txt"));
+    }
+
+    void secondOpenShowsOnlyTheNewPattern()
+    {
+        writeFile(path("a.txt"), lines({1, 2, 3}));
+        writeFile(path("b.txt"), lines({40, 50}));
+        open(path("a.txt"));
+        ChallengeWindow *w = challenge();
+        const auto mid = [w](int a, int b) {
+            return (GridCanvas::centre(w->dotRect(Side::B, a)) +
+                    GridCanvas::centre(w->dotRect(Side::B, b))) /
+                   30.0;
+        };
+        const auto at = [w](QPointF p) { return w->PicB()->backingImage().pixel(p.toPoint()); };
+        QCOMPARE(at(mid(0, 1)), qRgb(128, 0, 0));
+        w->subWindow()->showMinimized();
+        open(path("b.txt"));
+        QCOMPARE(challenge(), w);
+        QVERIFY(!w->subWindow()->isMinimized());
+        QCOMPARE(area()->currentSubWindow(), w->subWindow());
+        QCOMPARE(at(mid(0, 1)), qRgb(255, 255, 0)); // the first pattern is gone
+        QCOMPARE(at(mid(39, 49)), qRgb(128, 0, 0));
+        for (int k = 0; k < 63; ++k)
+            QCOMPARE(isRed(w->b_imgGreen(k)), k == 39 || k == 49);
     }
 
     void badFileIsReportedAndChangesNothing_data()
@@ -287,6 +312,35 @@ private slots:
         QVERIFY(pattern.open(QIODevice::ReadOnly));
         QCOMPARE(pattern.readAll(), lines({1, 2}));
         QVERIFY(QImage(path("challenge.bmp")).width() > 0);
+    }
+
+    void saveNeverReplacesTheChallengesFile_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the temporary folder
+        QTest::newRow("the file itself") << "p.txt";
+        QTest::newRow("a symbolic link to it") << "link.txt";
+        QTest::newRow("a hard link to it") << "hard.txt";
+        QTest::newRow("a FIFO") << "fifo";
+    }
+    void saveNeverReplacesTheChallengesFile()
+    {
+        QFETCH(QString, target);
+        writeFile(path("p.txt"), lines({1, 2}));
+        QVERIFY(QFile::link(path("p.txt"), path("link.txt")));
+        QCOMPARE(::link(QFile::encodeName(path("p.txt")).constData(),
+                        QFile::encodeName(path("hard.txt")).constData()),
+                 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+        open(path("p.txt"));
+        m_dialogs.clear();
+        m_dialogs.answerText(m_tmp->filePath(target));
+        clickToolButton(frame(), QStringLiteral("儲存"));
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        QVERIFY(m_dialogs.messages()[0].text.contains(m_tmp->filePath(target)));
+        QFile pattern(path("p.txt"));
+        QVERIFY(pattern.open(QIODevice::ReadOnly));
+        QCOMPARE(pattern.readAll(), lines({1, 2}));
+        QVERIFY(QFileInfo(path("fifo")).exists() && !QFileInfo(path("fifo")).isFile());
     }
 
     void saveAndPrintWithoutChildDoNothing()

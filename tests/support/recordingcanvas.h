@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -74,6 +75,13 @@ struct RecordingCanvas : GridCanvas {
     {
         lines.push_back({side, from, to, consoleColour});
         log << QStringLiteral("line %1").arg(side == Side::A ? "A" : "B");
+    }
+    void clearSurface(Side side) override
+    {
+        lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                   [side](const Line &l) { return l.side == side; }),
+                    lines.end());
+        log << QStringLiteral("clear %1").arg(side == Side::A ? "A" : "B");
     }
     QRectF controlRect(GridControl c) const override { return controls[size_t(c)]; }
     void setControlRect(GridControl c, const QRectF &r) override

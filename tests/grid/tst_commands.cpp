@@ -6,20 +6,10 @@
 #include "logic/patternfile.h"
 #include "logic/replay.h"
 #include "support/fakedialogs.h"
+#include "support/files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -65,7 +55,7 @@ void TestCommands::testWritesAndReplays()
     QByteArray expected("1\r\n10\r\n19\r\n");
     for (int i = 0; i < 61; ++i)
         expected += "\r\n";
-    QCOMPARE(contents(written), expected);
+    QCOMPARE(readFile(written), expected);
     QCOMPARE(dialogs.messages().size(), 0); // success says nothing
     const auto lines = canvas.linesOn(Side::B);
     QCOMPARE(lines.size(), size_t(3));
@@ -129,9 +119,7 @@ void TestCommands::testReportsAFileThatCannotBeWritten()
     QTemporaryDir dir;
     // A folder that is really a file: creation fails whoever runs the test.
     const QString notAFolder = dir.path() + QStringLiteral("/plain.txt");
-    QFile f(notAFolder);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
+    QVERIFY(writeFile(notAFolder, QByteArray()));
     QVERIFY(runTest(dialogs, nullptr, notAFolder, pathOf({1, 2}), canvas).isEmpty());
     QCOMPARE(dialogs.messages().size(), 1);
     const QString text = dialogs.messages()[0].text;
@@ -149,13 +137,10 @@ void TestCommands::testOverwritesAndKeepsTheDrawing()
     dialogs.answerText(QStringLiteral("p.txt"));
     RecordingCanvas canvas;
     QTemporaryDir dir;
-    QFile old(dir.path() + QStringLiteral("/p.txt"));
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(500, 'x'));
-    old.close();
+    QVERIFY(writeFile(dir.path() + QStringLiteral("/p.txt"), QByteArray(500, 'x')));
     runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
     runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
-    QCOMPARE(contents(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
+    QCOMPARE(readFile(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
     QCOMPARE(canvas.linesOn(Side::B).size(), size_t(2)); // drawn again over the first replay
 }
 

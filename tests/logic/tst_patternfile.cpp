@@ -1,8 +1,8 @@
 // The pattern file format: bytes written, reading rules, merging, file names.
+#include "support/files.h"
 #include "support/paths.h"
 #include "logic/patternfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -197,10 +197,7 @@ void TestPatternFile::rejectedFileLeavesPatternUntouched()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("bad.txt"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-    f.close();
+    QVERIFY(writeFile(path, bytes));
 
     Pattern loaded{};
     for (size_t i = 0; i < loaded.size(); ++i)
@@ -295,15 +292,11 @@ void TestPatternFile::readSizeLimit()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.txt"));
-    auto writeFile = [&](const QByteArray &bytes) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-    };
     // Harmless trailing empty lines up to the limit are still a pattern.
-    QVERIFY(
-        writeFile(fullFile("\n") + QByteArray(kMaxPatternFileBytes - fullFile("\n").size(), '\n')));
+    QVERIFY(writeFile(
+        path, fullFile("\n") + QByteArray(kMaxPatternFileBytes - fullFile("\n").size(), '\n')));
     QVERIFY(readPatternFile(path).ok);
-    QVERIFY(writeFile(fullFile("\n") + QByteArray(kMaxPatternFileBytes, '\n')));
+    QVERIFY(writeFile(path, fullFile("\n") + QByteArray(kMaxPatternFileBytes, '\n')));
     const ReadResult r = readPatternFile(path);
     QVERIFY(!r.ok);
     QCOMPARE(r.errorLine, 0);

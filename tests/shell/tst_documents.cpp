@@ -8,6 +8,7 @@
 #include "logic/challengestate.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
+#include "support/files.h"
 #include "support/frameinput.h"
 #include "support/testenv.h"
 
@@ -21,13 +22,6 @@
 #include <memory>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QByteArray lines(std::initializer_list<int> values, int total = 64)
 {
@@ -134,7 +128,7 @@ private slots:
 
     void exitClosesEveryChildThroughItsCloseHandling()
     {
-        writeFile(path("p.txt"), lines({1, 2}));
+        QVERIFY(writeFile(path("p.txt"), lines({1, 2})));
         triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
@@ -162,7 +156,7 @@ private slots:
 
     void openShowsTheChallenge()
     {
-        writeFile(path("five.txt"), lines({5, 6, 7}));
+        QVERIFY(writeFile(path("five.txt"), lines({5, 6, 7})));
         open(path("five.txt"));
         ChallengeWindow *w = challenge();
         QVERIFY(w);
@@ -185,8 +179,8 @@ private slots:
         QByteArray full;
         for (int i = 0; i < 64; ++i)
             full += QByteArray::number(i % 63 + 1) + "\r\n";
-        writeFile(path("full.txt"), full);
-        writeFile(path("three.txt"), "30\r\n31\r\n32\r\n");
+        QVERIFY(writeFile(path("full.txt"), full));
+        QVERIFY(writeFile(path("three.txt"), "30\r\n31\r\n32\r\n"));
         open(path("full.txt"));
         open(path("three.txt"));
         QCOMPARE(m_challenge.stored[0], std::int16_t(30));
@@ -212,8 +206,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, line);
-        writeFile(path("good.txt"), lines({1, 2, 3}));
-        writeFile(path("bad.txt"), bytes);
+        QVERIFY(writeFile(path("good.txt"), lines({1, 2, 3})));
+        QVERIFY(writeFile(path("bad.txt"), bytes));
         open(path("good.txt"));
         const Pattern before = m_challenge.stored;
         m_dialogs.clear();
@@ -235,8 +229,8 @@ private slots:
 
     void openWhileAnEditorIsActiveNamesTheChallenge()
     {
-        writeFile(path("a.txt"), lines({1, 2}));
-        writeFile(path("b.txt"), lines({3, 4}));
+        QVERIFY(writeFile(path("a.txt"), lines({1, 2})));
+        QVERIFY(writeFile(path("b.txt"), lines({3, 4})));
         open(path("a.txt"));
         triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 1"));
@@ -255,9 +249,7 @@ private slots:
         triggerMenu(frame(), "mnuFileSave");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("儲存檔案"));
-        QFile f(path("grid.bmp"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.read(2), QByteArray("BM"));
+        QCOMPARE(readFile(path("grid.bmp")).left(2), QByteArray("BM"));
         const QImage saved(path("grid.bmp"));
         QCOMPARE(saved.size(), doc->PicA()->size());
         QVERIFY(countPixels(saved, qRgb(128, 0, 0)) > 20);       // the path
@@ -278,14 +270,12 @@ private slots:
 
     void saveOnTheChallengeAsksInsteadOfOverwriting()
     {
-        writeFile(path("p.txt"), lines({1, 2}));
+        QVERIFY(writeFile(path("p.txt"), lines({1, 2})));
         open(path("p.txt"));
         m_dialogs.answerText(path("challenge.bmp"));
         clickToolButton(frame(), QStringLiteral("儲存"));
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
-        QFile pattern(path("p.txt"));
-        QVERIFY(pattern.open(QIODevice::ReadOnly));
-        QCOMPARE(pattern.readAll(), lines({1, 2}));
+        QCOMPARE(readFile(path("p.txt")), lines({1, 2}));
         QVERIFY(QImage(path("challenge.bmp")).width() > 0);
     }
 
@@ -301,7 +291,7 @@ private slots:
     void saveToAnUnwritablePlaceIsReported()
     {
         triggerMenu(frame(), "mnuFileNew");
-        writeFile(path("file"), "x");
+        QVERIFY(writeFile(path("file"), "x"));
         const QString target = path("file") + QStringLiteral("/grid.bmp");
         m_dialogs.answerText(target);
         triggerMenu(frame(), "mnuFileSave");

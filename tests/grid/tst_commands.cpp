@@ -52,10 +52,7 @@ void TestCommands::testWritesAndReplays()
     QTemporaryDir dir;
     const QString written = runTest(dialogs, nullptr, dir.path(), pathOf({1, 10, 19}), canvas);
     QCOMPARE(written, dir.path() + QStringLiteral("/Default.txt"));
-    QByteArray expected("1\r\n10\r\n19\r\n");
-    for (int i = 0; i < 61; ++i)
-        expected += "\r\n";
-    QCOMPARE(readFile(written), expected);
+    QCOMPARE(readFile(written), patternFileBytes({1, 10, 19}));
     QCOMPARE(dialogs.messages().size(), 0); // success says nothing
     const auto lines = canvas.linesOn(Side::B);
     QCOMPARE(lines.size(), size_t(3));

@@ -23,19 +23,6 @@
 
 namespace {
 
-QByteArray lines(std::initializer_list<int> values, int total = 64)
-{
-    QByteArray out;
-    int n = 0;
-    for (int v : values) {
-        out += QByteArray::number(v) + "\r\n";
-        ++n;
-    }
-    for (; n < total; ++n)
-        out += "\r\n";
-    return out;
-}
-
 bool isRed(const ImageControl *dot)
 {
     return dot->picture().toImage().pixel(8, 8) == pictures::redDotImage().pixel(8, 8);
@@ -128,7 +115,7 @@ private slots:
 
     void exitClosesEveryChildThroughItsCloseHandling()
     {
-        QVERIFY(writeFile(path("p.txt"), lines({1, 2})));
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
         triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
@@ -156,7 +143,7 @@ private slots:
 
     void openShowsTheChallenge()
     {
-        QVERIFY(writeFile(path("five.txt"), lines({5, 6, 7})));
+        QVERIFY(writeFile(path("five.txt"), patternFileBytes({5, 6, 7})));
         open(path("five.txt"));
         ChallengeWindow *w = challenge();
         QVERIFY(w);
@@ -176,10 +163,7 @@ private slots:
 
     void shortFileMergesIntoTheStoredPattern()
     {
-        QByteArray full;
-        for (int i = 0; i < 64; ++i)
-            full += QByteArray::number(i % 63 + 1) + "\r\n";
-        QVERIFY(writeFile(path("full.txt"), full));
+        QVERIFY(writeFile(path("full.txt"), patternFileBytes(fullValues())));
         QVERIFY(writeFile(path("three.txt"), "30\r\n31\r\n32\r\n"));
         open(path("full.txt"));
         open(path("three.txt"));
@@ -206,7 +190,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, line);
-        QVERIFY(writeFile(path("good.txt"), lines({1, 2, 3})));
+        QVERIFY(writeFile(path("good.txt"), patternFileBytes({1, 2, 3})));
         QVERIFY(writeFile(path("bad.txt"), bytes));
         open(path("good.txt"));
         const Pattern before = m_challenge.stored;
@@ -229,8 +213,8 @@ private slots:
 
     void openWhileAnEditorIsActiveNamesTheChallenge()
     {
-        QVERIFY(writeFile(path("a.txt"), lines({1, 2})));
-        QVERIFY(writeFile(path("b.txt"), lines({3, 4})));
+        QVERIFY(writeFile(path("a.txt"), patternFileBytes({1, 2})));
+        QVERIFY(writeFile(path("b.txt"), patternFileBytes({3, 4})));
         open(path("a.txt"));
         triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 1"));
@@ -270,12 +254,12 @@ private slots:
 
     void saveOnTheChallengeAsksInsteadOfOverwriting()
     {
-        QVERIFY(writeFile(path("p.txt"), lines({1, 2})));
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
         open(path("p.txt"));
         m_dialogs.answerText(path("challenge.bmp"));
         clickToolButton(frame(), QStringLiteral("儲存"));
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
-        QCOMPARE(readFile(path("p.txt")), lines({1, 2}));
+        QCOMPARE(readFile(path("p.txt")), patternFileBytes({1, 2}));
         QVERIFY(QImage(path("challenge.bmp")).width() > 0);
     }
 

@@ -8,17 +8,9 @@
 
 namespace {
 
-QByteArray repeated(const QByteArray &line, int times)
-{
-    QByteArray out;
-    for (int i = 0; i < times; ++i)
-        out += line;
-    return out;
-}
-
 QByteArray crlf(int times)
 {
-    return repeated("\r\n", times);
+    return QByteArray("\r\n").repeated(times);
 }
 
 } // namespace
@@ -70,7 +62,7 @@ void TestPatternFile::format_data()
     QTest::newRow("last entry only") << lastOnly << crlf(63) + "63\r\n" << 130;
     DotPath full{};
     full.fill(std::int16_t(63));
-    QTest::newRow("all two-digit") << full << repeated("63\r\n", 64) << 256;
+    QTest::newRow("all two-digit") << full << QByteArray("63\r\n").repeated(64) << 256;
 }
 
 void TestPatternFile::format()
@@ -110,7 +102,7 @@ void TestPatternFile::accepted_data()
     QTest::newRow("leading zeros") << QByteArray("007\r\n063\r\n") << Values{7, 63};
     QTest::newRow("bounds") << QByteArray("0\r\n63\r\n") << Values{0, 63};
     QTest::newRow("empty lines after 64th") << full + crlf(5) + " \t\r\n\n" << fullValues();
-    QTest::newRow("64 values on one line") << repeated("9,", 63) + "9\r\n"
+    QTest::newRow("64 values on one line") << QByteArray("9,").repeated(63) + "9\r\n"
                                            << Values(64, std::int16_t(9));
 }
 
@@ -146,8 +138,8 @@ void TestPatternFile::rejected_data()
     QTest::newRow("text after value") << QByteArray("5 dots\r\n") << 1;
     QTest::newRow("65 lines") << full + "1\r\n" << 65;
     QTest::newRow("65th value empty field") << full + "," << 65;
-    QTest::newRow("65 values on line 64") << repeated("1\r\n", 63) + "1,2\r\n" << 64;
-    QTest::newRow("65 values on one line") << repeated("1,", 64) + "1" << 1;
+    QTest::newRow("65 values on line 64") << QByteArray("1\r\n").repeated(63) + "1,2\r\n" << 64;
+    QTest::newRow("65 values on one line") << QByteArray("1,").repeated(64) + "1" << 1;
     QTest::newRow("text after trailing empty lines") << full + crlf(2) + "x" << 67;
     QTest::newRow("NUL byte") << QByteArray("1\r\n2\r\n3", 7) + QByteArray(1, '\0') << 3;
     QTest::newRow("NUL line") << QByteArray(1, '\0') + QByteArray("\r\n") << 1;

@@ -10,6 +10,7 @@
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/frameinput.h"
+#include "support/surfacepixels.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -28,16 +29,9 @@ bool isRed(const ImageControl *dot)
     return dot->picture().toImage().pixel(8, 8) == pictures::redDotImage().pixel(8, 8);
 }
 
-int countPixels(const QImage &image, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
-    return n;
-}
-
 } // namespace
+
+using surfacepixels::pixelCount;
 
 class TestDocuments : public QObject {
     Q_OBJECT
@@ -236,9 +230,9 @@ private slots:
         QCOMPARE(readFile(path("grid.bmp")).left(2), QByteArray("BM"));
         const QImage saved(path("grid.bmp"));
         QCOMPARE(saved.size(), doc->PicA()->size());
-        QVERIFY(countPixels(saved, qRgb(128, 0, 0)) > 20);       // the path
-        QVERIFY(countPixels(saved, qRgb(0, 255, 0)) > 50 * 100); // green dots
-        QVERIFY(countPixels(saved, qRgb(255, 0, 0)) >= 2 * 100); // two red dots
+        QVERIFY(pixelCount(saved, qRgb(128, 0, 0)) > 20);       // the path
+        QVERIFY(pixelCount(saved, qRgb(0, 255, 0)) > 50 * 100); // green dots
+        QVERIFY(pixelCount(saved, qRgb(255, 0, 0)) >= 2 * 100); // two red dots
         const QPoint origin = doc->imgGreen(0)->geometry().topLeft();
         QCOMPARE(saved.pixelColor(origin + QPoint(8, 8)), QColor(255, 0, 0));
     }

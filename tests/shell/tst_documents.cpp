@@ -87,7 +87,7 @@ private slots:
     {
         triggerMenu(frame(), "mnuFileNew");
         clickToolButton(frame(), QStringLiteral("開新檔案"));
-        frame().menuAction(QStringLiteral("mnuFileNew"))->trigger();
+        triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(captions(), (QStringList{"Document 1", "Document 2", "Document 3"}));
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 3"));
         area()->subWindowList()[1]->close();
@@ -274,7 +274,7 @@ private slots:
         m_dialogs.answerText(target);
         triggerMenu(frame(), "mnuFileSave");
         m_dialogs.answerText(target);
-        frame().menuAction(QStringLiteral("mnuFileSave"))->trigger();
+        triggerMenu(frame(), "mnuFileSave");
         m_dialogs.answerText(target);
         clickToolButton(frame(), QStringLiteral("儲存"));
         // Reported the same way from the menu and from the toolbar.

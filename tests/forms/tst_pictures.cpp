@@ -1,5 +1,6 @@
 #include "forms/colours.h"
 #include "forms/pictures.h"
+#include "support/surfacepixels.h"
 
 #include <QSet>
 #include <QtTest>
@@ -62,16 +63,9 @@ bool isConsoleColour(QRgb c)
 
 const QStringList kKeys = {"New", "Open", "Save", "Print", "Line Style", "Properties", "Drawing"};
 
-int countColour(const QImage &img, QRgb c)
-{
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += img.pixel(x, y) == c;
-    return n;
-}
-
 } // namespace
+
+using surfacepixels::pixelCount;
 
 void TstPictures::dotMatchesPixelTable_data()
 {
@@ -129,7 +123,7 @@ void TstPictures::dotsDifferOnlyInFill()
                 QCOMPARE(red.pixel(x, y), qRgb(255, 0, 0));
                 ++differing;
             }
-    QCOMPARE(differing, countColour(green, qRgb(0, 255, 0)));
+    QCOMPARE(differing, pixelCount(green, qRgb(0, 255, 0)));
     QVERIFY(differing > 100);
 }
 
@@ -148,7 +142,7 @@ void TstPictures::toolbarKeysGiveImages()
     QCOMPARE(unmasked.size(), QSize(16, 16));
     QCOMPARE(masked.size(), QSize(16, 16));
     // Each is a real picture: the mask colour surrounds it but does not fill it.
-    const int mask = countColour(unmasked, pictures::kToolbarMask);
+    const int mask = pixelCount(unmasked, pictures::kToolbarMask);
     QVERIFY2(mask > 0 && mask < 200, qPrintable(QString::number(mask)));
 }
 
@@ -222,7 +216,7 @@ void TstPictures::toolbarPictureColours()
     QFETCH(QList<int>, consoleColours);
     const QImage img = pictures::toolbarImageUnmasked(key);
     for (int n : consoleColours)
-        QVERIFY2(countColour(img, colours::console(n).rgb()) > 0,
+        QVERIFY2(pixelCount(img, colours::console(n).rgb()) > 0,
                  qPrintable(QStringLiteral("console colour %1 missing").arg(n)));
 }
 
@@ -257,9 +251,9 @@ void TstPictures::logoSizeAndFormat()
     QCOMPARE(logo.pixel(0, 165), qRgb(181, 195, 222));
     // The box, its door and the lozenges lie in the part the splash shows (121 x 159).
     const QImage shown = logo.copy(0, 0, 121, 159);
-    QVERIFY(countColour(shown, qRgb(255, 255, 255)) > 500);
-    QVERIFY(countColour(shown, qRgb(204, 0, 204)) > 100);
-    QVERIFY(countColour(shown, qRgb(0, 255, 255)) > 200);
+    QVERIFY(pixelCount(shown, qRgb(255, 255, 255)) > 500);
+    QVERIFY(pixelCount(shown, qRgb(204, 0, 204)) > 100);
+    QVERIFY(pixelCount(shown, qRgb(0, 255, 255)) > 200);
 }
 
 QTEST_GUILESS_MAIN(TstPictures)

@@ -4,22 +4,12 @@
 #include "logic/patternfile.h"
 #include "logic/replay.h"
 #include "support/fakedialogs.h"
+#include "support/files.h"
 #include "support/paths.h"
 #include "support/recordingcanvas.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -63,10 +53,7 @@ void TestCommands::testWritesAndReplays()
     QTemporaryDir dir;
     const QString written = runTest(dialogs, nullptr, dir.path(), pathOf({1, 10, 19}), canvas);
     QCOMPARE(written, dir.path() + QStringLiteral("/Default.txt"));
-    QByteArray expected("1\r\n10\r\n19\r\n");
-    for (int i = 0; i < 61; ++i)
-        expected += "\r\n";
-    QCOMPARE(contents(written), expected);
+    QCOMPARE(readFile(written), patternFileBytes({1, 10, 19}));
     QCOMPARE(dialogs.messages().size(), 0); // success says nothing
     const auto lines = canvas.linesOn(Side::B);
     QCOMPARE(lines.size(), size_t(3));
@@ -151,9 +138,7 @@ void TestCommands::testReportsAFileThatCannotBeWritten()
     QTemporaryDir dir;
     // A folder that is really a file: creation fails whoever runs the test.
     const QString notAFolder = dir.path() + QStringLiteral("/plain.txt");
-    QFile f(notAFolder);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
+    QVERIFY(writeFile(notAFolder, QByteArray()));
     QVERIFY(runTest(dialogs, nullptr, notAFolder, pathOf({1, 2}), canvas).isEmpty());
     QCOMPARE(dialogs.messages().size(), 1);
     const QString text = dialogs.messages()[0].text;
@@ -175,7 +160,7 @@ void TestCommands::testOverwritesAndKeepsTheDrawing()
     QVERIFY(writePatternFile(dir.path() + QStringLiteral("/p.txt"), pathOf({40, 41, 42, 43})).ok);
     runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
     runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
-    QCOMPARE(contents(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
+    QCOMPARE(readFile(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
     QCOMPARE(canvas.linesOn(Side::B).size(), size_t(2)); // drawn again over the first replay
 }
 

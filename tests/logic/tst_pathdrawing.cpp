@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(s.dotCount, std::int16_t(3));
     }
 
-    void myDrawOnFreshWindow()
+    void drawPathOnFreshWindow()
     {
         GridState s;
         RecordingCanvas c;
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(c.picturesB[11], DotPicture::Red);
     }
 
-    void myDrawJoinsAcrossGaps()
+    void drawPathJoinsAcrossGaps()
     {
         GridState s;
         s.dotPath[0] = 5;
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(c.picturesA[6], DotPicture::Red);
     }
 
-    void myDrawSkipsEntriesNamingNoDot()
+    void drawPathSkipsEntriesNamingNoDot()
     {
         GridState s;
         s.dotPath[0] = 64;
@@ -202,23 +202,22 @@ private slots:
         QCOMPARE(c.linesOn(Side::A).size(), size_t(1));
     }
 
-    void myDrawSides_data()
+    void drawPathSides_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("bFlag");
+        QTest::addColumn<bool>("both"); // Sides::Both, else Sides::A
         QTest::addColumn<int>("linesOnB");
         QTest::addColumn<int>("redOnB");
         // Path 1, 2, 3 (indices 0..2); stored pattern 60, 61 (indices 59, 60).
-        QTest::newRow("editor, A only") << int(GridKind::Editor) << 0 << 0 << 0;
-        QTest::newRow("editor, other flag") << int(GridKind::Editor) << 2 << 0 << 0;
-        QTest::newRow("editor, both") << int(GridKind::Editor) << 1 << 3 << 3;
-        QTest::newRow("challenge, A only") << int(GridKind::Challenge) << 0 << 0 << 0;
-        QTest::newRow("challenge, stored on B") << int(GridKind::Challenge) << 1 << 2 << 2;
+        QTest::newRow("editor, A only") << int(GridKind::Editor) << false << 0 << 0;
+        QTest::newRow("editor, both") << int(GridKind::Editor) << true << 3 << 3;
+        QTest::newRow("challenge, A only") << int(GridKind::Challenge) << false << 0 << 0;
+        QTest::newRow("challenge, stored on B") << int(GridKind::Challenge) << true << 2 << 2;
     }
-    void myDrawSides()
+    void drawPathSides()
     {
         QFETCH(int, kind);
-        QFETCH(int, bFlag);
+        QFETCH(bool, both);
         QFETCH(int, linesOnB);
         QFETCH(int, redOnB);
         GridState s;
@@ -229,20 +228,20 @@ private slots:
         stored[0] = 60;
         stored[1] = 61;
         RecordingCanvas c;
-        drawPath(GridKind(kind), s, c, 14, bFlag == 1 ? Sides::Both : Sides::A, stored);
+        drawPath(GridKind(kind), s, c, 14, both ? Sides::Both : Sides::A, stored);
         QCOMPARE(c.linesOn(Side::A).size(), size_t(3));
         QCOMPARE(int(c.linesOn(Side::B).size()), linesOnB);
         QCOMPARE(c.redCount(Side::B), redOnB);
         for (const Line &l : c.lines)
             QCOMPARE(l.colour, 14);
-        if (GridKind(kind) == GridKind::Editor && bFlag == 1) {
+        if (GridKind(kind) == GridKind::Editor && both) {
             // Same coordinates on B, taken from the left grid.
             for (size_t i = 0; i < 3; ++i) {
                 QCOMPARE(c.linesOn(Side::B)[i].from, c.linesOn(Side::A)[i].from);
                 QCOMPARE(c.linesOn(Side::B)[i].to, c.linesOn(Side::A)[i].to);
             }
         }
-        if (GridKind(kind) == GridKind::Challenge && bFlag == 1) {
+        if (GridKind(kind) == GridKind::Challenge && both) {
             // After the user's path, not interleaved with it.
             QCOMPARE(c.lines.back().side, Side::B);
             QVERIFY(sameLine(c.lines.back(), Side::B, c.centreA(60), c.centreA(59), 14));

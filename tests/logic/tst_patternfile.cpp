@@ -1,9 +1,9 @@
 // The pattern file format: bytes written, reading rules, merging, file names.
 #include "logic/patternfile.h"
+#include "support/files.h"
 #include "support/paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,34 +14,9 @@
 
 namespace {
 
-QByteArray repeated(const QByteArray &line, int times)
-{
-    QByteArray out;
-    for (int i = 0; i < times; ++i)
-        out += line;
-    return out;
-}
-
 QByteArray crlf(int times)
 {
-    return repeated("\r\n", times);
-}
-
-// A full file of 64 values "1".."64 % 63 + 1" with the given line end.
-QByteArray fullFile(const QByteArray &lineEnd)
-{
-    QByteArray out;
-    for (int i = 0; i < 64; ++i)
-        out += QByteArray::number(i % 63 + 1) + lineEnd;
-    return out;
-}
-
-Values fullValues()
-{
-    Values v;
-    for (int i = 0; i < 64; ++i)
-        v.push_back(static_cast<std::int16_t>(i % 63 + 1));
-    return v;
+    return QByteArray("\r\n").repeated(times);
 }
 
 } // namespace
@@ -56,8 +31,8 @@ private slots:
     void accepted();
     void rejected_data();
     void rejected();
-    void rejectedFileLeavesPatternUntouched_data() { rejected_data(); }
-    void rejectedFileLeavesPatternUntouched();
+    void rejectedFileHandsOverNothing_data() { rejected_data(); }
+    void rejectedFileHandsOverNothing();
 
     void roundTrip_data();
     void roundTrip();
@@ -95,7 +70,7 @@ void TestPatternFile::format_data()
     QTest::newRow("last entry only") << lastOnly << crlf(63) + "63\r\n" << 130;
     DotPath full{};
     full.fill(std::int16_t(63));
-    QTest::newRow("all two-digit") << full << repeated("63\r\n", 64) << 256;
+    QTest::newRow("all two-digit") << full << QByteArray("63\r\n").repeated(64) << 256;
 }
 
 void TestPatternFile::format()
@@ -112,12 +87,12 @@ void TestPatternFile::accepted_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Values>("values");
+    const QByteArray full = patternFileBytes(fullValues());
 
-    QTest::newRow("written by Test")
-        << QByteArray("1\r\n10\r\n19\r\n") + crlf(61) << paddedTo64({1, 10, 19});
+    QTest::newRow("written by Test") << patternFileBytes({1, 10, 19}) << paddedTo64({1, 10, 19});
     QTest::newRow("all empty lines") << crlf(64) << paddedTo64({});
-    QTest::newRow("64 values CR LF") << fullFile("\r\n") << fullValues();
-    QTest::newRow("64 values LF only") << fullFile("\n") << fullValues();
+    QTest::newRow("64 values CR LF") << full << fullValues();
+    QTest::newRow("64 values LF only") << patternFileBytes(fullValues(), "\n") << fullValues();
     QTest::newRow("LF only, short") << QByteArray("5\n6\n7\n") << Values{5, 6, 7};
     QTest::newRow("mixed line ends") << QByteArray("5\r\n6\n7\r\n") << Values{5, 6, 7};
     QTest::newRow("blanks around") << QByteArray(" 5\r\n\t6 \r\n 7\t\r\n") << Values{5, 6, 7};
@@ -134,9 +109,8 @@ void TestPatternFile::accepted_data()
     QTest::newRow("blanks around commas") << QByteArray("1 , 2\t,3") << Values{1, 2, 3};
     QTest::newRow("leading zeros") << QByteArray("007\r\n063\r\n") << Values{7, 63};
     QTest::newRow("bounds") << QByteArray("0\r\n63\r\n") << Values{0, 63};
-    QTest::newRow("empty lines after 64th") << fullFile("\r\n") + crlf(5) + " \t\r\n\n"
-                                            << fullValues();
-    QTest::newRow("64 values on one line") << repeated("9,", 63) + "9\r\n"
+    QTest::newRow("empty lines after 64th") << full + crlf(5) + " \t\r\n\n" << fullValues();
+    QTest::newRow("64 values on one line") << QByteArray("9,").repeated(63) + "9\r\n"
                                            << Values(64, std::int16_t(9));
 }
 
@@ -155,6 +129,7 @@ void TestPatternFile::rejected_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("line");
+    const QByteArray full = patternFileBytes(fullValues());
 
     QTest::newRow("empty file") << QByteArray() << 0;
     QTest::newRow("decimal") << QByteArray("1\r\n2\r\n1.5\r\n") << 3;
@@ -169,11 +144,11 @@ void TestPatternFile::rejected_data()
     QTest::newRow("blank inside number") << QByteArray("1 2\r\n") << 1;
     QTest::newRow("other separator") << QByteArray("5;6\r\n") << 1;
     QTest::newRow("text after value") << QByteArray("5 dots\r\n") << 1;
-    QTest::newRow("65 lines") << fullFile("\r\n") + "1\r\n" << 65;
-    QTest::newRow("65th value empty field") << fullFile("\r\n") + "," << 65;
-    QTest::newRow("65 values on line 64") << repeated("1\r\n", 63) + "1,2\r\n" << 64;
-    QTest::newRow("65 values on one line") << repeated("1,", 64) + "1" << 1;
-    QTest::newRow("text after trailing empty lines") << fullFile("\r\n") + crlf(2) + "x" << 67;
+    QTest::newRow("65 lines") << full + "1\r\n" << 65;
+    QTest::newRow("65th value empty field") << full + "," << 65;
+    QTest::newRow("65 values on line 64") << QByteArray("1\r\n").repeated(63) + "1,2\r\n" << 64;
+    QTest::newRow("65 values on one line") << QByteArray("1,").repeated(64) + "1" << 1;
+    QTest::newRow("text after trailing empty lines") << full + crlf(2) + "x" << 67;
     QTest::newRow("NUL byte") << QByteArray("1\r\n2\r\n3", 7) + QByteArray(1, '\0') << 3;
     QTest::newRow("NUL line") << QByteArray(1, '\0') + QByteArray("\r\n") << 1;
     QTest::newRow("byte 0xff") << QByteArray("1\r\n\xff\r\n") << 2;
@@ -199,26 +174,21 @@ void TestPatternFile::rejected()
     QVERIFY(r.values.empty() || r.values.size() <= 64);
 }
 
-void TestPatternFile::rejectedFileLeavesPatternUntouched()
+void TestPatternFile::rejectedFileHandsOverNothing()
 {
+    // Read from disk, a refused file fails at the line its bytes fail at and
+    // hands over no values, so nothing of it can reach the stored pattern
+    // (File > Open itself: shell/tst_documents, badFileIsReportedAndChangesNothing).
     QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("bad.txt"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-    f.close();
-
-    Pattern loaded{};
-    for (size_t i = 0; i < loaded.size(); ++i)
-        loaded[i] = static_cast<std::int16_t>(i % 63 + 1);
-    const Pattern before = loaded;
+    QVERIFY(writeFile(path, bytes));
     const ReadResult r = readPatternFile(path);
     QVERIFY(!r.ok);
-    if (r.ok) // the load path keeps only what it read successfully
-        loaded = patternFromValues(r.values);
-    QVERIFY(loaded == before);
+    QCOMPARE(r.errorLine, line);
+    QVERIFY(r.values.empty());
 }
 
 void TestPatternFile::roundTrip_data()
@@ -290,15 +260,11 @@ void TestPatternFile::readSizeLimit()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.txt"));
-    auto writeFile = [&](const QByteArray &bytes) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-    };
     // Harmless trailing empty lines up to the limit are still a pattern.
-    QVERIFY(
-        writeFile(fullFile("\n") + QByteArray(kMaxPatternFileBytes - fullFile("\n").size(), '\n')));
+    const QByteArray full = patternFileBytes(fullValues(), "\n");
+    QVERIFY(writeFile(path, full + QByteArray(kMaxPatternFileBytes - full.size(), '\n')));
     QVERIFY(readPatternFile(path).ok);
-    QVERIFY(writeFile(fullFile("\n") + QByteArray(kMaxPatternFileBytes, '\n')));
+    QVERIFY(writeFile(path, full + QByteArray(kMaxPatternFileBytes, '\n')));
     const ReadResult r = readPatternFile(path);
     QVERIFY(!r.ok);
     QCOMPARE(r.errorLine, 0);

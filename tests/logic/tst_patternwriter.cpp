@@ -1,10 +1,10 @@
 // Writing a pattern file is all or nothing: a failure never leaves a partial
 // file and never damages the file it was meant to replace.
-#include "support/paths.h"
 #include "logic/patternfile.h"
+#include "support/files.h"
+#include "support/paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,18 +12,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QStringList entriesOf(const QString &folder)
 {
@@ -79,7 +67,7 @@ void TestPatternWriter::writesNewFile()
     const WriteResult w = writePatternFile(path, kPath);
     QVERIFY2(w.ok, qPrintable(w.error));
     QVERIFY(w.error.isEmpty());
-    QCOMPARE(contentOf(path), formatPattern(kPath));
+    QCOMPARE(readFile(path), formatPattern(kPath));
     QCOMPARE(QFileInfo(path).size(), 133);
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("Default.txt")});
 }
@@ -88,13 +76,13 @@ void TestPatternWriter::replacesExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Default.txt"));
-    QVERIFY(writeRaw(path, QByteArray(300, 'x'))); // longer than the new content
+    QVERIFY(writeFile(path, QByteArray(300, 'x'))); // longer than the new content
     const WriteResult w = writePatternFile(path, kPath);
     QVERIFY2(w.ok, qPrintable(w.error));
-    QCOMPARE(contentOf(path), formatPattern(kPath));
+    QCOMPARE(readFile(path), formatPattern(kPath));
     // Writing again with an unchanged path gives the same 64 lines.
     QVERIFY(writePatternFile(path, kPath).ok);
-    QCOMPARE(contentOf(path), formatPattern(kPath));
+    QCOMPARE(readFile(path), formatPattern(kPath));
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("Default.txt")});
 }
 
@@ -114,11 +102,11 @@ void TestPatternWriter::folderThatIsAFileFails()
     // Fails for root too, unlike a folder without write permission.
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("file.txt"));
-    QVERIFY(writeRaw(file, "keep"));
+    QVERIFY(writeFile(file, "keep"));
     const WriteResult w = writePatternFile(file + QStringLiteral("/x"), kPath);
     QVERIFY(!w.ok);
     QVERIFY(!w.error.isEmpty());
-    QCOMPARE(contentOf(file), QByteArray("keep"));
+    QCOMPARE(readFile(file), QByteArray("keep"));
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("file.txt")});
 }
 
@@ -139,7 +127,7 @@ void TestPatternWriter::failedFlushKeepsPreviousFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Default.txt"));
     const QByteArray previous = formatPattern(pathOf({7, 8}));
-    QVERIFY(writeRaw(path, previous));
+    QVERIFY(writeFile(path, previous));
 
     WriteResult w;
     {
@@ -152,7 +140,7 @@ void TestPatternWriter::failedFlushKeepsPreviousFile()
     }
     QVERIFY(!w.ok);
     QVERIFY(!w.error.isEmpty());
-    QCOMPARE(contentOf(path), previous);
+    QCOMPARE(readFile(path), previous);
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("Default.txt")});
 }
 

@@ -22,12 +22,6 @@ Values concat(Values a, const Values &b)
     return a;
 }
 
-// 1, 2, ..., 63, 1: 64 entries, 63 distinct segments.
-Values longStored()
-{
-    return concat(range(1, 63), {1});
-}
-
 // The check done step by step on the three tables, as a person would by hand,
 // for attempts of 1 to 61 dots; the rule in summit.h must agree with it.
 bool stepwise(const DotPath &attempt, const Pattern &stored)
@@ -97,7 +91,7 @@ void TestSummit::check_data()
     QTest::newRow("entries after a 0 ignored") << s123 << Values{1, 2, 0, 9, 9} << true;
     QTest::newRow("bad entry after a 0 ignored") << s123 << Values{2, 3, 0, 1, 2} << false;
 
-    const Values stored = longStored(); // 1..63, 1
+    const Values stored = fullValues(); // 1..63, 1: 63 distinct segments
     const Values all64 = stored;
     Values wrongLast64 = stored;
     wrongLast64[63] = 5;
@@ -181,7 +175,7 @@ void TestSummit::tables()
     QCOMPARE(t.storedRevCode[1], std::int16_t(302));
     QCOMPARE(t.storedFwdCode[2], std::int16_t(0)); // not part of this check
 
-    const SummitTables full = buildSummitTables(pathOf(longStored()), patternOf(longStored()));
+    const SummitTables full = buildSummitTables(pathOf(fullValues()), patternOf(fullValues()));
     QCOMPARE(full.segments, 62); // entry 63 is read on neither side
     QCOMPARE(full.attemptCode[61], std::int16_t(6263));
     QCOMPARE(full.storedRevCode[61], std::int16_t(6362));

@@ -8,7 +8,9 @@
 #include "logic/challengestate.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
+#include "support/files.h"
 #include "support/frameinput.h"
+#include "support/surfacepixels.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -26,41 +28,14 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray lines(std::initializer_list<int> values, int total = 64)
-{
-    QByteArray out;
-    int n = 0;
-    for (int v : values) {
-        out += QByteArray::number(v) + "\r\n";
-        ++n;
-    }
-    for (; n < total; ++n)
-        out += "\r\n";
-    return out;
-}
-
 bool isRed(const ImageControl *dot)
 {
     return dot->picture().toImage().pixel(8, 8) == pictures::redDotImage().pixel(8, 8);
 }
 
-int countPixels(const QImage &image, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
-    return n;
-}
-
 } // namespace
+
+using surfacepixels::pixelCount;
 
 class TestDocuments : public QObject {
     Q_OBJECT
@@ -116,7 +91,7 @@ private slots:
     {
         triggerMenu(frame(), "mnuFileNew");
         clickToolButton(frame(), QStringLiteral("開新檔案"));
-        frame().menuAction(QStringLiteral("mnuFileNew"))->trigger();
+        triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(captions(), (QStringList{"Document 1", "Document 2", "Document 3"}));
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 3"));
         area()->subWindowList()[1]->close();
@@ -138,7 +113,7 @@ private slots:
 
     void exitClosesEveryChildThroughItsCloseHandling()
     {
-        writeFile(path("p.txt"), lines({1, 2}));
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
         triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
@@ -166,7 +141,7 @@ private slots:
 
     void openShowsTheChallenge()
     {
-        writeFile(path("five.txt"), lines({5, 6, 7}));
+        QVERIFY(writeFile(path("five.txt"), patternFileBytes({5, 6, 7})));
         open(path("five.txt"));
         ChallengeWindow *w = challenge();
         QVERIFY(w);
@@ -186,11 +161,8 @@ private slots:
 
     void shortFileReplacesTheStoredPattern()
     {
-        QByteArray full;
-        for (int i = 0; i < 64; ++i)
-            full += QByteArray::number(i % 63 + 1) + "\r\n";
-        writeFile(path("full.txt"), full);
-        writeFile(path("ten.txt"), "10");
+        QVERIFY(writeFile(path("full.txt"), patternFileBytes(fullValues())));
+        QVERIFY(writeFile(path("ten.txt"), "10"));
         open(path("full.txt"));
         open(path("ten.txt"));
         QVERIFY(m_challenge.stored == Pattern{10});  // nothing of full.txt is left
@@ -200,8 +172,8 @@ private slots:
 
     void secondOpenShowsOnlyTheNewPattern()
     {
-        writeFile(path("a.txt"), lines({1, 2, 3}));
-        writeFile(path("b.txt"), lines({40, 50}));
+        QVERIFY(writeFile(path("a.txt"), patternFileBytes({1, 2, 3})));
+        QVERIFY(writeFile(path("b.txt"), patternFileBytes({40, 50})));
         open(path("a.txt"));
         ChallengeWindow *w = challenge();
         const auto mid = [w](int a, int b) {
@@ -237,8 +209,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, line);
-        writeFile(path("good.txt"), lines({1, 2, 3}));
-        writeFile(path("bad.txt"), bytes);
+        QVERIFY(writeFile(path("good.txt"), patternFileBytes({1, 2, 3})));
+        QVERIFY(writeFile(path("bad.txt"), bytes));
         open(path("good.txt"));
         const Pattern before = m_challenge.stored;
         m_dialogs.clear();
@@ -260,8 +232,8 @@ private slots:
 
     void openWhileAnEditorIsActiveNamesTheChallenge()
     {
-        writeFile(path("a.txt"), lines({1, 2}));
-        writeFile(path("b.txt"), lines({3, 4}));
+        QVERIFY(writeFile(path("a.txt"), patternFileBytes({1, 2})));
+        QVERIFY(writeFile(path("b.txt"), patternFileBytes({3, 4})));
         open(path("a.txt"));
         triggerMenu(frame(), "mnuFileNew");
         QCOMPARE(area()->currentSubWindow()->windowTitle(), QStringLiteral("Document 1"));
@@ -280,14 +252,12 @@ private slots:
         triggerMenu(frame(), "mnuFileSave");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("儲存檔案"));
-        QFile f(path("grid.bmp"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.read(2), QByteArray("BM"));
+        QCOMPARE(readFile(path("grid.bmp")).left(2), QByteArray("BM"));
         const QImage saved(path("grid.bmp"));
         QCOMPARE(saved.size(), doc->PicA()->size());
-        QVERIFY(countPixels(saved, qRgb(128, 0, 0)) > 20);       // the path
-        QVERIFY(countPixels(saved, qRgb(0, 255, 0)) > 50 * 100); // green dots
-        QVERIFY(countPixels(saved, qRgb(255, 0, 0)) >= 2 * 100); // two red dots
+        QVERIFY(pixelCount(saved, qRgb(128, 0, 0)) > 20);       // the path
+        QVERIFY(pixelCount(saved, qRgb(0, 255, 0)) > 50 * 100); // green dots
+        QVERIFY(pixelCount(saved, qRgb(255, 0, 0)) >= 2 * 100); // two red dots
         const QPoint origin = doc->imgGreen(0)->geometry().topLeft();
         QCOMPARE(saved.pixelColor(origin + QPoint(8, 8)), QColor(255, 0, 0));
     }
@@ -303,14 +273,12 @@ private slots:
 
     void saveOnTheChallengeAsksInsteadOfOverwriting()
     {
-        writeFile(path("p.txt"), lines({1, 2}));
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
         open(path("p.txt"));
         m_dialogs.answerText(path("challenge.bmp"));
         clickToolButton(frame(), QStringLiteral("儲存"));
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
-        QFile pattern(path("p.txt"));
-        QVERIFY(pattern.open(QIODevice::ReadOnly));
-        QCOMPARE(pattern.readAll(), lines({1, 2}));
+        QCOMPARE(readFile(path("p.txt")), patternFileBytes({1, 2}));
         QVERIFY(QImage(path("challenge.bmp")).width() > 0);
     }
 
@@ -325,7 +293,7 @@ private slots:
     void saveNeverReplacesTheChallengesFile()
     {
         QFETCH(QString, target);
-        writeFile(path("p.txt"), lines({1, 2}));
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
         QVERIFY(QFile::link(path("p.txt"), path("link.txt")));
         QCOMPARE(::link(QFile::encodeName(path("p.txt")).constData(),
                         QFile::encodeName(path("hard.txt")).constData()),
@@ -339,7 +307,7 @@ private slots:
         QVERIFY(m_dialogs.messages()[0].text.contains(m_tmp->filePath(target)));
         QFile pattern(path("p.txt"));
         QVERIFY(pattern.open(QIODevice::ReadOnly));
-        QCOMPARE(pattern.readAll(), lines({1, 2}));
+        QCOMPARE(pattern.readAll(), patternFileBytes({1, 2}));
         QVERIFY(QFileInfo(path("fifo")).exists() && !QFileInfo(path("fifo")).isFile());
     }
 
@@ -355,12 +323,12 @@ private slots:
     void saveToAnUnwritablePlaceIsReported()
     {
         triggerMenu(frame(), "mnuFileNew");
-        writeFile(path("file"), "x");
+        QVERIFY(writeFile(path("file"), "x"));
         const QString target = path("file") + QStringLiteral("/grid.bmp");
         m_dialogs.answerText(target);
         triggerMenu(frame(), "mnuFileSave");
         m_dialogs.answerText(target);
-        frame().menuAction(QStringLiteral("mnuFileSave"))->trigger();
+        triggerMenu(frame(), "mnuFileSave");
         m_dialogs.answerText(target);
         clickToolButton(frame(), QStringLiteral("儲存"));
         // Reported the same way from the menu and from the toolbar.

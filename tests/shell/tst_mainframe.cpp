@@ -247,11 +247,11 @@ private slots:
     {
         // Through the entry itself, whose own check toggling must not cancel the handler's.
         frame().show();
-        menu("mnuViewStatusBar")->trigger();
+        triggerMenu(frame(), "mnuViewStatusBar");
         QVERIFY(!frame().statusBarControl()->isVisible());
         QVERIFY(!menu("mnuViewStatusBar")->isChecked());
         QVERIFY(frame().toolBar()->isVisible());
-        menu("mnuViewStatusBar")->trigger();
+        triggerMenu(frame(), "mnuViewStatusBar");
         QVERIFY(frame().statusBarControl()->isVisible());
         QVERIFY(menu("mnuViewStatusBar")->isChecked());
     }
@@ -311,8 +311,7 @@ private slots:
     {
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        QWidget *button = frame().toolBar()->widgetForAction(frame().toolButton("繪圖"));
-        QTest::mouseClick(button, Qt::LeftButton);
+        clickToolButton(frame(), QStringLiteral("繪圖"));
         QCOMPARE(m_dialogs.messages().size(), 1);
         QCOMPARE(m_dialogs.last().text, QStringLiteral("新增 '繪圖' 按鈕程式碼。"));
     }
@@ -340,7 +339,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, text);
         QFETCH(bool, information);
-        frame().menuAction(entry)->trigger();
+        triggerMenu(frame(), qPrintable(entry));
         QCOMPARE(m_dialogs.requests().size(), 1);
         const auto &r = m_dialogs.last();
         QCOMPARE(r.kind, FakeDialogs::Kind::Message);

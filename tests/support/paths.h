@@ -42,6 +42,15 @@ inline Pattern patternOf(const Values &entries)
     return p;
 }
 
+// 1, 2, ..., 63, then 1 again: 64 values, every dot once and back to the first.
+inline Values fullValues()
+{
+    Values v;
+    for (int i = 0; i < 64; ++i)
+        v.push_back(static_cast<std::int16_t>(i % 63 + 1));
+    return v;
+}
+
 // n values from the list followed by zeros up to 64.
 inline Values paddedTo64(Values v)
 {

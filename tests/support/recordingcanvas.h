@@ -46,13 +46,18 @@ struct RecordingCanvas : GridCanvas {
             if (l.side == side) out.push_back(l);
         return out;
     }
-    int redCount(Side side) const
+    // The dots 0..62 of `side` that show the red picture, in ascending order.
+    std::vector<int> redDots(Side side) const
     {
-        int n = 0;
+        std::vector<int> out;
         for (int k = 0; k < kDotCount; ++k)
-            n += (side == Side::A ? picturesA[size_t(k)] : picturesB[size_t(k)]) == DotPicture::Red;
-        return n;
+            if ((side == Side::A ? picturesA[size_t(k)] : picturesB[size_t(k)]) == DotPicture::Red)
+                out.push_back(k);
+        return out;
     }
+    int redCount(Side side) const { return int(redDots(side).size()); }
+    // Every setDotPicture so far, in order ("picture B4").
+    QStringList pictureChanges() const { return log.filter(QStringLiteral("picture ")); }
 
     QRectF dotRect(Side side, int index) const override
     {

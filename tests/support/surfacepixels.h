@@ -1,5 +1,6 @@
 #pragma once
-// Pixel helpers shared by the picture surface tests.
+// Finding the pixels of one colour in an image, for every test that checks
+// what was drawn or saved. Colours compare whole, alpha included.
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -15,6 +16,12 @@ inline QList<QPoint> pixelsOf(const QImage &img, QRgb c)
         for (int x = 0; x < img.width(); ++x)
             if (img.pixel(x, y) == c) out.append(QPoint(x, y));
     return out;
+}
+
+// How many pixels of img have colour c.
+inline int pixelCount(const QImage &img, QRgb c)
+{
+    return int(pixelsOf(img, c).size());
 }
 
 inline QRect boundingRect(const QList<QPoint> &points)

@@ -3,6 +3,7 @@
 #include "shell/mainframe.h"
 
 #include "forms/maindef.h"
+#include "forms/menushortcuts.h"
 #include "forms/pictures.h"
 #include "forms/twips.h"
 #include "shell/statusclock.h"
@@ -44,6 +45,8 @@ void MainFrame::buildMenus()
             menu->setObjectName(name + QStringLiteral("Menu"));
             // Two adjacent separators are part of the File menu's look.
             menu->setSeparatorsCollapsible(false);
+            // Ctrl+N and Ctrl+O work whether or not a menu is open.
+            passOnShortcuts(menu, menuBar());
             action = menu->menuAction();
             break;
         case md::MenuEntryDef::Level::Separator:

@@ -183,6 +183,52 @@ private slots:
         QCOMPARE(openSpy.size(), 1);
     }
 
+    // An open menu holds the keyboard and takes every key; the frame's shortcuts
+    // still work from it, and run once the menu is gone.
+    void shortcutsWorkWhileAMenuIsOpen_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("editors");     // child windows afterwards
+        QTest::addColumn<int>("openDialogs"); // open-file dialogs asked for
+        for (const char *title : {"mnuFile", "mnuView", "mnuHelp"}) {
+            QTest::addRow("%s Ctrl+N", title) << title << int(Qt::Key_N) << 1 << 0;
+            QTest::addRow("%s Ctrl+O", title) << title << int(Qt::Key_O) << 0 << 1;
+        }
+    }
+    void shortcutsWorkWhileAMenuIsOpen()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, key);
+        QFETCH(int, editors);
+        QFETCH(int, openDialogs);
+        frame().show();
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        QObject context;
+        int runs = 0;
+        bool menuOpenWhenRun = false;
+        for (const char *entry : {"mnuFileNew", "mnuFileOpen"})
+            connect(menu(entry), &QAction::triggered, &context, [&] {
+                ++runs;
+                menuOpenWhenRun = QApplication::activePopupWidget() != nullptr;
+            });
+        QAction *titleAction = frame().menuAction(title);
+        frame().menuBar()->setActiveAction(titleAction); // as a click on the title
+        QVERIFY(QTest::qWaitForWindowExposed(titleAction->menu()));
+        QTest::keyClick(titleAction->menu(), Qt::Key(key), Qt::ControlModifier);
+        QTRY_COMPARE(runs, 1);
+        QVERIFY(!menuOpenWhenRun);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), editors);
+        int asked = 0;
+        for (const auto &r : m_dialogs.requests())
+            asked += r.kind == FakeDialogs::Kind::OpenFile;
+        QCOMPARE(asked, openDialogs);
+        QTest::qWait(50); // nothing runs twice
+        QCOMPARE(runs, 1);
+    }
+
     void toolbarButtonsAfterLoad()
     {
         const QStringList keys = {"開新檔案", "開啟舊檔", "儲存", "",    "列印",

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -420,7 +421,7 @@ private slots:
     {
         QStatusBar *sb = frame().statusBarControl();
         QCOMPARE(sb->objectName(), QStringLiteral("sbStatusBar"));
-        const QList<QLabel *> panels = sb->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        const QList<QLabel *> panels = sb->findChildren<QLabel *>();
         QCOMPARE(panels.size(), 3);
         QCOMPARE(panels[0]->text(), QStringLiteral("狀態"));
         QCOMPARE(panels[1]->text(),
@@ -436,6 +437,46 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
         for (QLabel *p : panels)
             QVERIFY2(p->width() >= twips::toPixels(1440.0), qPrintable(p->text()));
+    }
+
+    // The bars are as high as defined, or as their text needs when the desktop
+    // font is larger; nothing in them is cut off.
+    void barsFitTheirText_data()
+    {
+        QTest::addColumn<int>("pointSize"); // 0: the default font
+        QTest::newRow("default font") << 0;
+        QTest::newRow("16 points") << 16;
+    }
+    void barsFitTheirText()
+    {
+        QFETCH(int, pointSize);
+        const QFont original = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(original); });
+        if (pointSize) {
+            QFont larger = original;
+            larger.setPointSize(pointSize);
+            QApplication::setFont(larger);
+            m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
+        }
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QStatusBar *sb = frame().statusBarControl();
+        for (QWidget *bar : {static_cast<QWidget *>(frame().menuBar()),
+                             static_cast<QWidget *>(frame().toolBar()), static_cast<QWidget *>(sb)})
+            QVERIFY2(bar->height() >= bar->sizeHint().height(), bar->metaObject()->className());
+        const QList<QLabel *> panels = sb->findChildren<QLabel *>();
+        QCOMPARE(panels.size(), 3);
+        for (QLabel *panel : panels) {
+            QVERIFY2(panel->height() >= panel->sizeHint().height(), qPrintable(panel->text()));
+            QVERIFY2(QFontMetrics(panel->font()).height() <= panel->contentsRect().height(),
+                     qPrintable(panel->text()));
+            const QRect inBar(panel->mapTo(sb, QPoint(0, 0)), panel->size());
+            QVERIFY2(sb->rect().contains(inBar), qPrintable(panel->text()));
+        }
+        if (pointSize == 0) {
+            QCOMPARE(frame().toolBar()->height(), twips::toPixels(420.0));
+            QCOMPARE(sb->height(), twips::toPixels(270.0));
+        }
     }
 
     // --- placement ---

@@ -3,12 +3,14 @@
 #include "shell/mainframe.h"
 
 #include "forms/maindef.h"
+#include "forms/margintoolbar.h"
+#include "forms/menushortcuts.h"
+#include "forms/panelstatusbar.h"
 #include "forms/pictures.h"
 #include "forms/twips.h"
 #include "shell/statusclock.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +46,8 @@ void MainFrame::buildMenus()
             menu->setObjectName(name + QStringLiteral("Menu"));
             // Two adjacent separators are part of the File menu's look.
             menu->setSeparatorsCollapsible(false);
+            // Ctrl+N and Ctrl+O work whether or not a menu is open.
+            passOnShortcuts(menu, menuBar());
             action = menu->menuAction();
             break;
         case md::MenuEntryDef::Level::Separator:
@@ -67,16 +71,18 @@ void MainFrame::buildMenus()
 
 void MainFrame::buildToolBar()
 {
-    m_toolBar = new QToolBar(this);
+    const QSize buttonSize(twips::toPixels(twips::fromHimetric(md::kButtonWidthHimetric)),
+                           twips::toPixels(twips::fromHimetric(md::kButtonHeightHimetric)));
+    // The defined height is the buttons' with an equal margin above and below.
+    const int height = twips::toPixels(md::kToolBarHeight);
+    m_toolBar = new MarginToolBar((height - buttonSize.height()) / 2, this);
     markControl(m_toolBar, QString::fromUtf8(md::kToolBarName), "Toolbar");
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     // Its context menu would offer a second, unnamed way to hide the bar.
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     m_toolBar->setIconSize(QSize(md::kToolImageSize, md::kToolImageSize));
-    m_toolBar->setMinimumHeight(twips::toPixels(md::kToolBarHeight));
-    const QSize buttonSize(twips::toPixels(twips::fromHimetric(md::kButtonWidthHimetric)),
-                           twips::toPixels(twips::fromHimetric(md::kButtonHeightHimetric)));
+    m_toolBar->setMinimumHeight(height);
     for (const md::ToolButtonDef &def : md::toolBar()) {
         if (def.isSeparator()) {
             m_toolBar->addSeparator();
@@ -111,16 +117,14 @@ void MainFrame::buildToolBar()
 
 void MainFrame::buildStatusBar()
 {
-    m_statusBar = new QStatusBar(this);
+    // At least the defined height, taller when the panels' text needs it.
+    auto *bar = new PanelStatusBar(twips::toPixels(md::kStatusBarHeight), this);
+    m_statusBar = bar;
     markControl(m_statusBar, QString::fromUtf8(md::kStatusBarName), "StatusBar");
-    m_statusBar->setSizeGripEnabled(true);
-    m_statusBar->setMinimumHeight(twips::toPixels(md::kStatusBarHeight));
     QLabel *date = nullptr;
     QLabel *time = nullptr;
     for (const md::PanelDef &def : md::statusPanels()) {
-        auto *panel = new QLabel(m_statusBar);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setMinimumWidth(twips::toPixels(def.minWidth));
+        QLabel *panel = bar->addPanel(twips::toPixels(def.minWidth), def.stretch ? 1 : 0);
         switch (def.content) {
         case md::PanelDef::Content::Text:
             panel->setText(QString::fromUtf8(def.text));
@@ -132,10 +136,6 @@ void MainFrame::buildStatusBar()
             time = panel;
             break;
         }
-        if (def.stretch)
-            m_statusBar->addWidget(panel, 1);
-        else
-            m_statusBar->addPermanentWidget(panel);
     }
     if (date && time) m_clock = new StatusClock(date, time, this);
     m_statusBar->installEventFilter(this);

@@ -23,10 +23,16 @@ namespace {
 // One filter that matches every file, names without an extension included.
 const QString kAllFiles = QStringLiteral("所有檔案 (*)");
 
+// Shows `caption` exactly: Qt reads "[*]" in a title as the place of the
+// modified mark and shows "[*][*]" as a literal "[*]". Accessibility tools get
+// the window's title with every "[*]" removed, so the content carries the
+// caption as its accessible name.
 void setCaption(QMdiSubWindow *sub, const QString &caption)
 {
-    sub->widget()->setWindowTitle(caption);
-    sub->setWindowTitle(caption);
+    const QString title = QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    sub->widget()->setWindowTitle(title);
+    sub->widget()->setAccessibleName(caption);
+    sub->setWindowTitle(title);
 }
 } // namespace
 

@@ -18,7 +18,9 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -31,6 +33,26 @@ namespace {
 bool isRed(const ImageControl *dot)
 {
     return dot->picture().toImage().pixel(8, 8) == pictures::redDotImage().pixel(8, 8);
+}
+
+// The caption a child window paints in its title bar, as handed to the style.
+QString shownCaption(QMdiSubWindow *sub)
+{
+    struct Recorder : QProxyStyle {
+        using QProxyStyle::QProxyStyle;
+        mutable QString caption;
+        void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                QPainter *painter, const QWidget *widget) const override
+        {
+            if (control == CC_TitleBar)
+                caption = static_cast<const QStyleOptionTitleBar *>(option)->text;
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+        }
+    } recorder(sub->style()->name());
+    sub->setStyle(&recorder);
+    sub->grab();
+    sub->setStyle(nullptr);
+    return recorder.caption;
 }
 
 } // namespace
@@ -228,6 +250,36 @@ private slots:
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages()[0].text.contains(path("missing.txt")));
         QVERIFY(area()->subWindowList().isEmpty());
+    }
+
+    // Qt reads "[*]" in a window title as the place of the modified mark: a path
+    // holding it is still shown whole, on screen and to accessibility tools.
+    void captionsShowThePathExactly_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("placeholder inside") << "a[*]b";
+        QTest::newRow("placeholder alone") << "[*]";
+        QTest::newRow("two placeholders") << "a[*][*]b";
+        QTest::newRow("placeholder at the end") << "x[*]y[*]";
+        QTest::newRow("plain") << "plain";
+    }
+    void captionsShowThePathExactly()
+    {
+        QFETCH(QString, folder);
+        QVERIFY(QDir(m_tmp->path()).mkdir(folder));
+        const QString file = m_tmp->filePath(folder + QStringLiteral("/p.txt"));
+        QVERIFY(writeFile(file, patternFileBytes({1, 2})));
+        triggerMenu(frame(), "mnuFileNew");
+        open(file);
+        const QString native = QDir::toNativeSeparators(file);
+        QMdiSubWindow *sub = challenge()->subWindow();
+        QCOMPARE(shownCaption(sub), native);
+        QCOMPARE(challenge()->accessibleName(), native);
+        // Numbered captions are as before.
+        QMdiSubWindow *doc = area()->subWindowList()[0];
+        QCOMPARE(doc->windowTitle(), QStringLiteral("Document 1"));
+        QCOMPARE(shownCaption(doc), QStringLiteral("Document 1"));
+        QCOMPARE(doc->widget()->accessibleName(), QStringLiteral("Document 1"));
     }
 
     void openWhileAnEditorIsActiveNamesTheChallenge()

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -181,6 +182,52 @@ private slots:
         QCOMPARE(openSpy.size(), 0);
         QTest::keyClick(&frame(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(openSpy.size(), 1);
+    }
+
+    // An open menu holds the keyboard and takes every key; the frame's shortcuts
+    // still work from it, and run once the menu is gone.
+    void shortcutsWorkWhileAMenuIsOpen_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("editors");     // child windows afterwards
+        QTest::addColumn<int>("openDialogs"); // open-file dialogs asked for
+        for (const char *title : {"mnuFile", "mnuView", "mnuHelp"}) {
+            QTest::addRow("%s Ctrl+N", title) << title << int(Qt::Key_N) << 1 << 0;
+            QTest::addRow("%s Ctrl+O", title) << title << int(Qt::Key_O) << 0 << 1;
+        }
+    }
+    void shortcutsWorkWhileAMenuIsOpen()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, key);
+        QFETCH(int, editors);
+        QFETCH(int, openDialogs);
+        frame().show();
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        QObject context;
+        int runs = 0;
+        bool menuOpenWhenRun = false;
+        for (const char *entry : {"mnuFileNew", "mnuFileOpen"})
+            connect(menu(entry), &QAction::triggered, &context, [&] {
+                ++runs;
+                menuOpenWhenRun = QApplication::activePopupWidget() != nullptr;
+            });
+        QAction *titleAction = frame().menuAction(title);
+        frame().menuBar()->setActiveAction(titleAction); // as a click on the title
+        QVERIFY(QTest::qWaitForWindowExposed(titleAction->menu()));
+        QTest::keyClick(titleAction->menu(), Qt::Key(key), Qt::ControlModifier);
+        QTRY_COMPARE(runs, 1);
+        QVERIFY(!menuOpenWhenRun);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(frame().mdiArea()->subWindowList().size(), editors);
+        int asked = 0;
+        for (const auto &r : m_dialogs.requests())
+            asked += r.kind == FakeDialogs::Kind::OpenFile;
+        QCOMPARE(asked, openDialogs);
+        QTest::qWait(50); // nothing runs twice
+        QCOMPARE(runs, 1);
     }
 
     void toolbarButtonsAfterLoad()
@@ -373,7 +420,7 @@ private slots:
     {
         QStatusBar *sb = frame().statusBarControl();
         QCOMPARE(sb->objectName(), QStringLiteral("sbStatusBar"));
-        const QList<QLabel *> panels = sb->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+        const QList<QLabel *> panels = sb->findChildren<QLabel *>();
         QCOMPARE(panels.size(), 3);
         QCOMPARE(panels[0]->text(), QStringLiteral("狀態"));
         QCOMPARE(panels[1]->text(),
@@ -389,6 +436,46 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
         for (QLabel *p : panels)
             QVERIFY2(p->width() >= twips::toPixels(1440.0), qPrintable(p->text()));
+    }
+
+    // The bars are as high as defined, or as their text needs when the desktop
+    // font is larger; nothing in them is cut off.
+    void barsFitTheirText_data()
+    {
+        QTest::addColumn<int>("pointSize"); // 0: the default font
+        QTest::newRow("default font") << 0;
+        QTest::newRow("16 points") << 16;
+    }
+    void barsFitTheirText()
+    {
+        QFETCH(int, pointSize);
+        const QFont original = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(original); });
+        if (pointSize) {
+            QFont larger = original;
+            larger.setPointSize(pointSize);
+            QApplication::setFont(larger);
+            m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
+        }
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QStatusBar *sb = frame().statusBarControl();
+        for (QWidget *bar : {static_cast<QWidget *>(frame().menuBar()),
+                             static_cast<QWidget *>(frame().toolBar()), static_cast<QWidget *>(sb)})
+            QVERIFY2(bar->height() >= bar->sizeHint().height(), bar->metaObject()->className());
+        const QList<QLabel *> panels = sb->findChildren<QLabel *>();
+        QCOMPARE(panels.size(), 3);
+        for (QLabel *panel : panels) {
+            QVERIFY2(panel->height() >= panel->sizeHint().height(), qPrintable(panel->text()));
+            QVERIFY2(QFontMetrics(panel->font()).height() <= panel->contentsRect().height(),
+                     qPrintable(panel->text()));
+            const QRect inBar(panel->mapTo(sb, QPoint(0, 0)), panel->size());
+            QVERIFY2(sb->rect().contains(inBar), qPrintable(panel->text()));
+        }
+        if (pointSize == 0) {
+            QCOMPARE(frame().toolBar()->height(), twips::toPixels(420.0));
+            QCOMPARE(sb->height(), twips::toPixels(270.0));
+        }
     }
 
     // --- placement ---

@@ -46,7 +46,15 @@ public:
 
     // Document commands.
     void newEditor();
+    // File > Open: asks for a pattern file (the dialog starting in the folder
+    // Test writes to), then opens it as openFile does.
     void open();
+    // Opens the pattern file `path` as the challenge: a file that is not a
+    // pattern is reported and changes nothing; otherwise the challenge window
+    // shows it, captioned with the file's absolute path (native separators; a
+    // relative path is taken from the working directory), and becomes the
+    // active window.
+    void openFile(const QString &path);
     void save();
     void print();
     // Reads a pattern file into the stored pattern; a file that is not a

@@ -245,6 +245,41 @@ private slots:
         QCOMPARE(area()->currentSubWindow()->widget(), challenge());
     }
 
+    // A file named on the command line opens as File > Open's choice does; a
+    // name relative to the working folder is shown, and reported, in full.
+    void openFileByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("relative") << "five.txt" << lines({5, 6, 7}) << true;
+        QTest::newRow("dot slash") << "./five.txt" << lines({5, 6, 7}) << true;
+        QTest::newRow("not a pattern") << "five.txt" << QByteArray("1\r\nabc\r\n") << false;
+    }
+    void openFileByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        writeFile(path("five.txt"), bytes);
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_tmp->path());
+        frame().openFile(name);
+        QDir::setCurrent(before);
+        QCOMPARE(m_dialogs.messages().size(), opens ? 0 : 1);
+        if (opens) {
+            QVERIFY(challenge());
+            QCOMPARE(area()->currentSubWindow()->windowTitle(), path("five.txt"));
+            QCOMPARE(m_challenge.stored[0], std::int16_t(5));
+        } else {
+            const QString text = m_dialogs.messages()[0].text;
+            QVERIFY2(text.contains(QLatin1Char('"') + path("five.txt") + QLatin1Char('"')),
+                     qPrintable(text));
+            QVERIFY(area()->subWindowList().isEmpty());
+            QCOMPARE(m_challenge.stored[0], std::int16_t(0));
+        }
+    }
+
     void saveWritesWhatTheSurfaceShows()
     {
         triggerMenu(frame(), "mnuFileNew");

@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "shell/appsetup.h"
+#include "shell/commandline.h"
 #include "shell/mainframe.h"
 #include "shell/startup.h"
 
@@ -16,6 +17,18 @@ Application::~Application() = default;
 
 int Application::run(int argc, char **argv)
 {
+    const CommandLine command = parseCommandLine(commandLineArguments(argc, argv));
+    switch (command.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(qPrintable(command.message), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fputs(qPrintable(command.message), stderr);
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
     if (!appsetup::displayAvailable(argc, argv)) {
         std::fputs("plimso needs a graphical display, and none was found (DISPLAY and "
                    "WAYLAND_DISPLAY are not set).\n"
@@ -31,6 +44,7 @@ int Application::run(int argc, char **argv)
 
     Application app;
     app.start();
+    if (!command.file.isEmpty()) app.frame()->openFile(command.file);
     return QApplication::exec();
 }
 

@@ -235,10 +235,11 @@ class Session:
         return values
 
     # --- the program -------------------------------------------------------
-    def start(self):
+    def start(self, *arguments):
+        """Starts plimso with these command-line arguments, in the home folder."""
         self.started_at = time.monotonic()
         self.log = open(os.path.join(self.work, "plimso.log"), "w")
-        self.proc = subprocess.Popen([self.app], env=self.env, cwd=self.home,
+        self.proc = subprocess.Popen([self.app, *arguments], env=self.env, cwd=self.home,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         return self
 

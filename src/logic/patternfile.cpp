@@ -117,9 +117,9 @@ bool isPlainFileName(const QString &name)
            !name.contains(QChar(u'\0'));
 }
 
-QString patternFilePath(const QString &programFolder, const QString &name)
+QString patternFilePath(const QString &folder, const QString &name)
 {
-    return programFolder + QLatin1Char('/') + name;
+    return folder + QLatin1Char('/') + name;
 }
 
 QString ReadResult::message() const

@@ -3,13 +3,16 @@
 #include "shell/appsetup.h"
 #include "shell/commandline.h"
 #include "shell/mainframe.h"
+#include "shell/patternfolder.h"
 #include "shell/startup.h"
 
 #include <QApplication>
 #include <cstdio>
 
 Application::Application(Dialogs *dialogs)
-    : m_context{dialogs ? *dialogs : m_qtDialogs, QCoreApplication::applicationDirPath()}
+    : m_context{dialogs ? *dialogs : m_qtDialogs,
+                patternfolder::choose(QCoreApplication::applicationDirPath(),
+                                      patternfolder::userFolder())}
 {
 }
 

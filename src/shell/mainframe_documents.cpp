@@ -41,7 +41,8 @@ void MainFrame::newEditor()
 
 void MainFrame::open()
 {
-    const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles);
+    const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles,
+                                                        m_context.patternFolder);
     if (!file.isEmpty()) openFile(file);
 }
 

@@ -93,7 +93,7 @@ private slots:
     void init()
     {
         m_tmp = std::make_unique<QTemporaryDir>();
-        m_context.programFolder = m_tmp->path();
+        m_context.patternFolder = m_tmp->path();
         m_challenge = ChallengeState{};
         m_dialogs.clear();
         m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
@@ -156,6 +156,7 @@ private slots:
         triggerMenu(frame(), "mnuFileOpen");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::OpenFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("開啟"));
+        QCOMPARE(m_dialogs.last().folder, m_tmp->path()); // where Test writes
         QVERIFY(area()->subWindowList().isEmpty());
         QCOMPARE(m_challenge.stored[0], std::int16_t(9));
     }

@@ -35,10 +35,10 @@ def shot(s, name, acc=None):
         s.screenshot(os.path.join(SHOTS, name + ".png"), s.extents(acc) if acc else None)
 
 
-def run(app, body, placement=BIG_FRAME, arguments=None):
+def run(app, body, placement=BIG_FRAME, arguments=None, in_place=False):
     """Runs `body` on a fresh desktop with plimso started; `arguments(session)`, when
     given, prepares what the command line names and returns its arguments."""
-    s = Session(app, placement=placement)
+    s = Session(app, placement=placement, in_place=in_place)
     try:
         s.start(*(arguments(s) if arguments else ()))
         body(s)
@@ -342,6 +342,32 @@ def journey_editor_test(app):
             wait_stable(s, doc)
             shot(s, "editor", doc)
     run(app, body)
+
+
+def journey_read_only_program_folder(app):
+    """An installed plimso whose folder takes no files (under /usr, or a read-only mount)
+    writes Test's file into the user's data folder, creating it.
+
+    Not one of the e2e journeys: tests/install/check_read_only_bin.py runs it on an
+    installed plimso whose bin/ is mounted read-only."""
+    def body(s):
+        check(not os.access(s.app_dir, os.W_OK), f"{s.app_dir} takes files: this journey "
+              "needs a program folder that does not")
+        folder = os.path.join(s.data_home, "plimso")
+        check(not os.path.exists(folder), f"{folder} exists before any Test")
+        doc = new_editor(s, 1)
+        click_dots(s, doc, [0, 9, 18])
+        s.click(control(s, doc, "Test"))
+        answer_prompt(s)  # the default answer, Default.txt
+        path = os.path.join(folder, "Default.txt")
+        wait_until(lambda: os.path.exists(path) and os.path.getsize(path) == 133,
+                   what=f"{path} to be written")
+        data = open(path, "rb").read()
+        check(data == pattern_bytes([1, 10, 19]), f"Default.txt holds {data!r}")
+        for i in (0, 9, 18):
+            wait_dot(s, doc, f"b_imgGreen({i})", DOT_RED)
+        check(os.listdir(s.app_dir) == ["plimso"], f"{s.app_dir} holds {os.listdir(s.app_dir)}")
+    run(app, body, in_place=True)
 
 
 def journey_toolbar(app):

@@ -20,7 +20,9 @@ public:
     virtual QString prompt(QWidget *parent, const QString &prompt, const QString &title,
                            const QString &defaultAnswer) = 0;
     // File dialogs with one filter in "Name (*.pattern)" form; empty on Cancel.
-    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // The open dialog starts in `folder` (Qt's choice when it does not exist).
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter,
+                                 const QString &folder) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
     // The printer dialog; page-range selection disabled. True when confirmed.
     virtual bool printerDialog(QWidget *parent, const QString &title) = 0;

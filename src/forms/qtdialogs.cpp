@@ -96,9 +96,10 @@ QString QtDialogs::prompt(QWidget *parent, const QString &prompt, const QString 
     return ok ? text : QString();
 }
 
-QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter)
+QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter,
+                                const QString &folder)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter)

@@ -10,7 +10,8 @@ public:
                    Icon icon) override;
     QString prompt(QWidget *parent, const QString &prompt, const QString &title,
                    const QString &defaultAnswer) override;
-    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool printerDialog(QWidget *parent, const QString &title) override;
 };

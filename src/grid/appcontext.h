@@ -7,5 +7,8 @@ class Dialogs;
 
 struct AppContext {
     Dialogs &dialogs;
-    QString programFolder; // the folder holding the executable, normally
+    // The program's folder where it takes new files, else the user's data
+    // folder (which Test creates when it first writes there). File > Open
+    // starts in it too.
+    QString patternFolder;
 };

@@ -8,8 +8,8 @@
 
 #include <QDir>
 
-QString runTest(Dialogs &dialogs, QWidget *parent, const QString &programFolder,
-                const DotPath &path, GridCanvas &canvas)
+QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, const DotPath &path,
+                GridCanvas &canvas)
 {
     const QString name = dialogs.prompt(parent, QStringLiteral("Please Input a Filename :"),
                                         QStringLiteral("INPUT"), QStringLiteral("Default.txt"));
@@ -21,12 +21,15 @@ QString runTest(Dialogs &dialogs, QWidget *parent, const QString &programFolder,
                             .arg(name));
         return QString();
     }
-    const QString file = patternFilePath(programFolder, name);
+    const QString file = patternFilePath(folder, name);
     if (const auto problem = testTargetProblem(file)) {
         dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2.")
                                     .arg(QDir::toNativeSeparators(file), *problem));
         return QString();
     }
+    // The user's data folder does not exist before the first Test there. When
+    // it cannot be made, the write below fails and says why.
+    QDir().mkpath(folder);
     const WriteResult written = writePatternFile(file, path);
     if (!written.ok) {
         dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2")

@@ -25,7 +25,7 @@ void EditorWindow::redraw(int colour, Sides sides)
 
 void EditorWindow::test()
 {
-    runTest(context().dialogs, this, context().programFolder, state().dotPath, *this);
+    runTest(context().dialogs, this, context().patternFolder, state().dotPath, *this);
 }
 
 void EditorWindow::loadSettings()

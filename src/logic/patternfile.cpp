@@ -138,9 +138,9 @@ std::optional<QString> testTargetProblem(const QString &filePath)
     return std::nullopt;
 }
 
-QString patternFilePath(const QString &programFolder, const QString &name)
+QString patternFilePath(const QString &folder, const QString &name)
 {
-    return programFolder + QLatin1Char('/') + name;
+    return folder + QLatin1Char('/') + name;
 }
 
 QString ReadResult::message() const

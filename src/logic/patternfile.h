@@ -32,9 +32,10 @@ struct WriteResult {
 // the temporary is removed and an existing file keeps its previous content.
 WriteResult writePatternFile(const QString &filePath, const DotPath &path);
 
-// Whether the answer to the Test prompt names a file directly in the program's
-// folder: false for the empty name, "." and "..", and names holding "/", "\\"
-// or a NUL character (which would name another folder or be cut short).
+// Whether the answer to the Test prompt names a file directly in the folder
+// Test writes to: false for the empty name, "." and "..", and names holding
+// "/", "\\" or a NUL character (which would name another folder or be cut
+// short).
 bool isPlainFileName(const QString &name);
 
 // Why Test must not write `filePath`, or nothing when it may: a new name, an
@@ -46,7 +47,7 @@ std::optional<QString> testTargetProblem(const QString &filePath);
 
 // Where Test writes: folder + "/" + name, the name exactly as typed (no
 // extension added, nothing trimmed).
-QString patternFilePath(const QString &programFolder, const QString &name);
+QString patternFilePath(const QString &folder, const QString &name);
 
 // Reading rules. Values are fields separated by commas or line ends (LF or
 // CR LF); a field is a whole decimal number 0..63 (leading zeros allowed),

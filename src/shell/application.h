@@ -17,8 +17,11 @@ public:
     explicit Application(Dialogs *dialogs = nullptr);
     ~Application();
 
-    // The process entry point: sets up Qt, checks for a display, starts and
-    // runs the event loop. Returns the exit code.
+    // The process entry point: reads the command line (shell/commandline.h;
+    // help, version and errors end the run before any window), sets up Qt,
+    // checks for a display, starts, opens the file named on the command line
+    // as File > Open would, and runs the event loop. Returns the exit code: 2
+    // for a bad command line or no display.
     static int run(int argc, char **argv);
 
     // The start-up sequence: splash, one-second wait, hidden frame loaded,

@@ -16,6 +16,7 @@ void configureApplication()
 {
     QApplication::setOrganizationName(QStringLiteral("plimso"));
     QApplication::setApplicationName(QStringLiteral("plimso"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.plimso.Plimso"));
     // No display name: the window system would append it to every title, and
     // the prompt must read "INPUT", not "INPUT — plimso".
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures::greenDotImage())));

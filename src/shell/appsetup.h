@@ -8,8 +8,10 @@
 
 namespace appsetup {
 
-// Organisation, application and display name "plimso"; the font family
-// "新細明體" mapped to an installed Traditional Chinese face.
+// Organisation and application name "plimso"; the desktop entry's name
+// "io.github.plimso.Plimso", by which Wayland compositors match the windows to
+// the installed entry and its icon; the font family "新細明體" mapped to an
+// installed Traditional Chinese face.
 void configureApplication();
 
 // Qt's own texts (its dialogs' buttons and labels: 是(&Y), 否(&N), 確定, 取消

@@ -89,8 +89,14 @@ void MainFrame::storePlacement()
     // A maximised frame reports its maximised bounds here.
     // The stored size stays unless the user resized the frame: a size capped to
     // a smaller screen must not replace it.
-    PlacementStore().write(
-        screenfit::remembered(m_storedPlacement, m_appliedOuterSize, frameGeometry()));
+    const QRectF placement =
+        screenfit::remembered(m_storedPlacement, m_appliedOuterSize, frameGeometry());
+    // Where the window system places windows itself, the position the frame
+    // reports is not where it is: the stored one stays.
+    if (m_canPlaceWindows)
+        PlacementStore().write(placement);
+    else
+        PlacementStore().writeSize(placement.size());
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

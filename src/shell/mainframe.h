@@ -4,6 +4,7 @@
 // the remembered placement, and the frame's commands. Each command is one
 // QAction, shared by its menu entry and its toolbar button.
 #include "grid/appcontext.h"
+#include "shell/screenfit.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -37,6 +38,10 @@ public:
     QAction *toolButton(const QString &key) const;
     // The help file the help commands hand to the system viewer; empty here.
     void setHelpFile(const QString &path) { m_helpFile = path; }
+    // Whether Exit remembers the frame's position: only where the window
+    // system lets programs place windows (screenfit::canPlaceWindows; not on
+    // Wayland). The size is remembered either way.
+    void setCanPlaceWindows(bool can) { m_canPlaceWindows = can; }
 
     // The challenge window while one is open, else nullptr.
     ChallengeWindow *challengeWindow() const;
@@ -46,7 +51,15 @@ public:
 
     // Document commands.
     void newEditor();
+    // File > Open: asks for a pattern file (the dialog starting in the folder
+    // Test writes to), then opens it as openFile does.
     void open();
+    // Opens the pattern file `path` as the challenge: a file that is not a
+    // pattern is reported and changes nothing; otherwise the challenge window
+    // shows it, captioned with the file's absolute path (native separators; a
+    // relative path is taken from the working directory), and becomes the
+    // active window.
+    void openFile(const QString &path);
     void save();
     void print();
     // Reads a pattern file into the stored pattern; a file that is not a
@@ -98,6 +111,7 @@ private:
     QStatusBar *m_statusBar = nullptr;
     StatusClock *m_clock = nullptr;
     QString m_helpFile;
+    bool m_canPlaceWindows = screenfit::canPlaceWindows();
     // The remembered outer size until the window system reports the frame's
     // decorations; then the client size is corrected once so that the outer
     // size is the remembered one.

@@ -48,8 +48,14 @@ void MainFrame::newEditor()
 
 void MainFrame::open()
 {
-    const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles);
-    if (file.isEmpty()) return;
+    const QString file = m_context.dialogs.openFileName(this, QStringLiteral("開啟"), kAllFiles,
+                                                        m_context.patternFolder);
+    if (!file.isEmpty()) openFile(file);
+}
+
+void MainFrame::openFile(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
     if (!loadPattern(file)) return;
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.

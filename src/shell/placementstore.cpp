@@ -52,6 +52,15 @@ void PlacementStore::write(const QRectF &twips)
     m_settings->sync();
 }
 
+void PlacementStore::writeSize(const QSizeF &twips)
+{
+    m_settings->beginGroup(QLatin1String(kGroup));
+    m_settings->setValue(QStringLiteral("MainWidth"), format(float(twips.width())));
+    m_settings->setValue(QStringLiteral("MainHeight"), format(float(twips.height())));
+    m_settings->endGroup();
+    m_settings->sync();
+}
+
 QString PlacementStore::format(float value)
 {
     // Fixed notation with the fewest digits that read back to the same float.

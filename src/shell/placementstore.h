@@ -35,6 +35,9 @@ public:
 
     // Writes the four values in the order left, top, width, height.
     void write(const QRectF &twips);
+    // Writes width and height only: a stored left and top stay as they were
+    // (or absent).
+    void writeSize(const QSizeF &twips);
 
     // Text form of a stored value and its reading; nothing when unusable.
     static QString format(float value);

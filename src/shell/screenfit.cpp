@@ -9,6 +9,16 @@
 
 namespace screenfit {
 
+bool canPlaceWindows(const QString &platformName)
+{
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+bool canPlaceWindows()
+{
+    return canPlaceWindows(QGuiApplication::platformName());
+}
+
 QRect fit(const QRect &frame, const QList<QRect> &screens)
 {
     if (screens.isEmpty()) return frame;

@@ -30,4 +30,13 @@ QRect fitToScreens(const QRect &frame);
 // to a smaller screen is not lost after one run there.
 QRectF remembered(const QRectF &stored, const QSize &applied, const QRect &frame);
 
+// Whether the window system named `platformName` (Qt's platform plugin name)
+// lets a program place its top-level windows and tells it where they are: not
+// Wayland's ("wayland", "wayland-egl", ...), where the compositor alone places
+// windows and a window's reported position means nothing. Qt 6.4 offers no
+// capability query for this; the platform's name decides.
+bool canPlaceWindows(const QString &platformName);
+// The same for the running application's platform.
+bool canPlaceWindows();
+
 } // namespace screenfit

@@ -147,9 +147,11 @@ class Session:
 
     `placement` (left, top, width, height in twips) is stored in the settings
     before the start, so that a journey gets a frame big enough for its windows.
+    The program runs from a copy in a folder of its own, or where it is when
+    `in_place` (an installed program, say).
     """
 
-    def __init__(self, app_path, placement=None):
+    def __init__(self, app_path, placement=None, in_place=False):
         if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
             raise Skip("no session bus: run under dbus-run-session")
         tool = missing_tool()
@@ -158,13 +160,19 @@ class Session:
         self.work = tempfile.mkdtemp(prefix="plimso-e2e-")
         self.proc = self.bus = self.x = self.log = None
         self.started_at = None
-        # plimso writes pattern files next to its executable: give it a folder of its own.
-        self.app_dir = os.path.join(self.work, "app")
-        os.makedirs(self.app_dir)
-        self.app = os.path.join(self.app_dir, "plimso")
-        shutil.copy2(app_path, self.app)
+        if in_place:
+            self.app = os.path.abspath(app_path)
+            self.app_dir = os.path.dirname(self.app)
+        else:
+            # plimso writes pattern files next to its executable: give it a folder of its own.
+            self.app_dir = os.path.join(self.work, "app")
+            os.makedirs(self.app_dir)
+            self.app = os.path.join(self.app_dir, "plimso")
+            shutil.copy2(app_path, self.app)
         self.home = os.path.join(self.work, "home")
         self.config = os.path.join(self.home, ".config")
+        # Where plimso writes pattern files when its own folder takes none.
+        self.data_home = os.path.join(self.home, ".local", "share")
         self.settings_file = os.path.join(self.config, "plimso", "plimso.conf")
         os.makedirs(os.path.dirname(self.settings_file), exist_ok=True)
         if placement:
@@ -182,6 +190,7 @@ class Session:
             "DISPLAY": self.x.display,
             "HOME": self.home,
             "XDG_CONFIG_HOME": self.config,
+            "XDG_DATA_HOME": self.data_home,
             "XDG_RUNTIME_DIR": self._runtime_dir(),
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
@@ -235,10 +244,11 @@ class Session:
         return values
 
     # --- the program -------------------------------------------------------
-    def start(self):
+    def start(self, *arguments):
+        """Starts plimso with these command-line arguments, in the home folder."""
         self.started_at = time.monotonic()
         self.log = open(os.path.join(self.work, "plimso.log"), "w")
-        self.proc = subprocess.Popen([self.app], env=self.env, cwd=self.home,
+        self.proc = subprocess.Popen([self.app, *arguments], env=self.env, cwd=self.home,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         return self
 

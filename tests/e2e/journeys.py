@@ -35,10 +35,12 @@ def shot(s, name, acc=None):
         s.screenshot(os.path.join(SHOTS, name + ".png"), s.extents(acc) if acc else None)
 
 
-def run(app, body, placement=BIG_FRAME):
-    s = Session(app, placement=placement)
+def run(app, body, placement=BIG_FRAME, arguments=None, in_place=False):
+    """Runs `body` on a fresh desktop with plimso started; `arguments(session)`, when
+    given, prepares what the command line names and returns its arguments."""
+    s = Session(app, placement=placement, in_place=in_place)
     try:
-        s.start()
+        s.start(*(arguments(s) if arguments else ()))
         body(s)
     except BaseException:
         if s.running() and os.environ.get("PLIMSO_E2E_KEEP"):
@@ -342,6 +344,32 @@ def journey_editor_test(app):
     run(app, body)
 
 
+def journey_read_only_program_folder(app):
+    """An installed plimso whose folder takes no files (under /usr, or a read-only mount)
+    writes Test's file into the user's data folder, creating it.
+
+    Not one of the e2e journeys: tests/install/check_read_only_bin.py runs it on an
+    installed plimso whose bin/ is mounted read-only."""
+    def body(s):
+        check(not os.access(s.app_dir, os.W_OK), f"{s.app_dir} takes files: this journey "
+              "needs a program folder that does not")
+        folder = os.path.join(s.data_home, "plimso")
+        check(not os.path.exists(folder), f"{folder} exists before any Test")
+        doc = new_editor(s, 1)
+        click_dots(s, doc, [0, 9, 18])
+        s.click(control(s, doc, "Test"))
+        answer_prompt(s)  # the default answer, Default.txt
+        path = os.path.join(folder, "Default.txt")
+        wait_until(lambda: os.path.exists(path) and os.path.getsize(path) == 133,
+                   what=f"{path} to be written")
+        data = open(path, "rb").read()
+        check(data == pattern_bytes([1, 10, 19]), f"Default.txt holds {data!r}")
+        for i in (0, 9, 18):
+            wait_dot(s, doc, f"b_imgGreen({i})", DOT_RED)
+        check(os.listdir(s.app_dir) == ["plimso"], f"{s.app_dir} holds {os.listdir(s.app_dir)}")
+    run(app, body, in_place=True)
+
+
 def journey_toolbar(app):
     """The toolbar's New button opens Document 1; Ctrl+N opens the next one."""
     def body(s):
@@ -501,6 +529,47 @@ def journey_bad_pattern_files(app):
         verdict(s, "You are good", "OK")
         s.child_window_gone(good)
     run(app, body)
+
+
+# --- the command line ---------------------------------------------------------------
+
+def journey_file_argument(app):
+    """`plimso pattern.txt` starts as usual and opens the file as the challenge, captioned
+    with its full path although it was named relative to the working folder."""
+    def arguments(s):
+        write_pattern(os.path.join(s.home, "pattern.txt"), [1, 10, 19])
+        return ["pattern.txt"]
+
+    def body(s):
+        win = s.child_window(os.path.join(s.home, "pattern.txt"), timeout=15)
+        for i in (0, 9, 18):
+            wait_dot(s, win, f"b_imgGreen({i})", DOT_RED)
+        eventually(check_path, s, win, "PicB", "b_imgGreen", [0, 9, 18])
+        click_dots(s, win, [0, 9, 18])
+        summit(s, win)
+        verdict(s, "You are good", "OK")
+    run(app, body, arguments=arguments)
+
+
+def journey_bad_file_argument(app):
+    """A file on the command line that is not a pattern gets File > Open's message, with its
+    full path; the frame then goes on with nothing opened."""
+    def arguments(s):
+        with open(os.path.join(s.home, "letters.txt"), "wb") as f:
+            f.write(b"1\r\nabc\r\n")
+        return ["letters.txt"]
+
+    def body(s):
+        path = os.path.join(s.home, "letters.txt")
+        box = s.message_box(f'"{path}"', timeout=15)
+        check(box.name == "plimso", f"the message is titled {box.name!r}")
+        check(any("line 2" in label for label in s.labels(box)),
+              f"the message does not name the faulty line: {s.labels(box)}")
+        s.press_button(box, "OK")
+        check(s.running(), "plimso ended on a bad file")
+        check(s.find(path, "frame", showing=False) is None, "a window is captioned with the file")
+        new_editor(s, 1)  # the frame takes commands
+    run(app, body, arguments=arguments)
 
 
 # --- save and print -----------------------------------------------------------------

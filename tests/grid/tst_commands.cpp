@@ -21,6 +21,7 @@ private slots:
     void testRefusesNamesThatAreNotPlain();
     void testReportsAFileThatCannotBeWritten();
     void testLeavesARefusedTargetAlone();
+    void testCreatesTheFolderOnFirstUse();
     void testOverwritesAndKeepsTheDrawing();
     void dotPosition_data();
     void dotPosition();
@@ -147,6 +148,20 @@ void TestCommands::testReportsAFileThatCannotBeWritten()
              qPrintable(text)); // the system's reason follows the name
     QVERIFY(canvas.lines.empty());
     QCOMPARE(canvas.redCount(Side::B), 0);
+}
+
+// The user's data folder does not exist before the first Test writes there.
+void TestCommands::testCreatesTheFolderOnFirstUse()
+{
+    FakeDialogs dialogs;
+    dialogs.answerText(QStringLiteral("Default.txt"));
+    RecordingCanvas canvas;
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/share/plimso");
+    QCOMPARE(runTest(dialogs, nullptr, folder, pathOf({1, 2}), canvas),
+             folder + QStringLiteral("/Default.txt"));
+    QCOMPARE(readFile(folder + QStringLiteral("/Default.txt")).left(6), QByteArray("1\r\n2\r\n"));
+    QCOMPARE(dialogs.messages().size(), 0);
 }
 
 void TestCommands::testOverwritesAndKeepsTheDrawing()

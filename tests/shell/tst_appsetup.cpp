@@ -1,5 +1,6 @@
-// Qt's own texts follow the user's regional settings: a Traditional Chinese
-// user gets Qt's Traditional Chinese message box buttons, the C locale English.
+// The application's names, and Qt's own texts in the user's language: a
+// Traditional Chinese user gets Qt's Traditional Chinese message box buttons,
+// the C locale English.
 #include "shell/appsetup.h"
 #include "support/testenv.h"
 
@@ -12,6 +13,14 @@
 class TestAppSetup : public QObject {
     Q_OBJECT
 private slots:
+    // Wayland compositors find the window's menu entry and icon by this name:
+    // it must be the installed desktop entry's (data/io.github.plimso.Plimso.desktop).
+    void desktopFileNameIsTheInstalledEntry()
+    {
+        appsetup::configureApplication();
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.plimso.Plimso"));
+    }
+
     void messageBoxButtons_data()
     {
         QTest::addColumn<QString>("locale");

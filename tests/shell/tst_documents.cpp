@@ -94,7 +94,7 @@ private slots:
     void init()
     {
         m_tmp = std::make_unique<QTemporaryDir>();
-        m_context.programFolder = m_tmp->path();
+        m_context.patternFolder = m_tmp->path();
         m_challenge = ChallengeState{};
         m_dialogs.clear();
         m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
@@ -157,6 +157,7 @@ private slots:
         triggerMenu(frame(), "mnuFileOpen");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::OpenFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("開啟"));
+        QCOMPARE(m_dialogs.last().folder, m_tmp->path()); // where Test writes
         QVERIFY(area()->subWindowList().isEmpty());
         QCOMPARE(m_challenge.stored[0], std::int16_t(9));
     }
@@ -292,6 +293,41 @@ private slots:
         open(path("b.txt"));
         QCOMPARE(captions(), (QStringList{path("b.txt"), "Document 1"}));
         QCOMPARE(area()->currentSubWindow()->widget(), challenge());
+    }
+
+    // A file named on the command line opens as File > Open's choice does; a
+    // name relative to the working folder is shown, and reported, in full.
+    void openFileByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("relative") << "five.txt" << patternFileBytes({5, 6, 7}) << true;
+        QTest::newRow("dot slash") << "./five.txt" << patternFileBytes({5, 6, 7}) << true;
+        QTest::newRow("not a pattern") << "five.txt" << QByteArray("1\r\nabc\r\n") << false;
+    }
+    void openFileByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        QVERIFY(writeFile(path("five.txt"), bytes));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_tmp->path());
+        frame().openFile(name);
+        QDir::setCurrent(before);
+        QCOMPARE(m_dialogs.messages().size(), opens ? 0 : 1);
+        if (opens) {
+            QVERIFY(challenge());
+            QCOMPARE(area()->currentSubWindow()->windowTitle(), path("five.txt"));
+            QCOMPARE(m_challenge.stored[0], std::int16_t(5));
+        } else {
+            const QString text = m_dialogs.messages()[0].text;
+            QVERIFY2(text.contains(QLatin1Char('"') + path("five.txt") + QLatin1Char('"')),
+                     qPrintable(text));
+            QVERIFY(area()->subWindowList().isEmpty());
+            QCOMPARE(m_challenge.stored[0], std::int16_t(0));
+        }
     }
 
     void saveWritesWhatTheSurfaceShows()

@@ -549,6 +549,41 @@ private slots:
         QCOMPARE(stored("MainHeight"), QStringLiteral("45000"));
     }
 
+    // Where the window system places windows itself (Wayland) the frame cannot
+    // tell where it is: Exit keeps the stored position, or its absence, and
+    // remembers the size.
+    void closeWithoutWindowPlacementKeepsTheStoredPosition_data()
+    {
+        QTest::addColumn<QString>("left"); // stored before the run; empty: none
+        QTest::addColumn<QString>("top");
+        QTest::newRow("stored") << "1500"
+                                << "3000";
+        QTest::newRow("none stored") << ""
+                                     << "";
+    }
+    void closeWithoutWindowPlacementKeepsTheStoredPosition()
+    {
+        QFETCH(QString, left);
+        QFETCH(QString, top);
+        m_frame.reset();
+        if (!left.isEmpty()) {
+            userSettings().setValue("Settings/MainLeft", left);
+            userSettings().setValue("Settings/MainTop", top);
+        }
+        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
+        frame().setCanPlaceWindows(false);
+        frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        frame().move(300, 20);
+        frame().resize(450, 300);
+        const QRect outer = frame().frameGeometry();
+        QVERIFY(frame().close());
+        QCOMPARE(stored("MainLeft"), left);
+        QCOMPARE(stored("MainTop"), top);
+        QCOMPARE(stored("MainWidth"), PlacementText(outer.width()));
+        QCOMPARE(stored("MainHeight"), PlacementText(outer.height()));
+    }
+
     void minimisedCloseWritesNothing()
     {
         userSettings().setValue("Settings/MainLeft", "2000");

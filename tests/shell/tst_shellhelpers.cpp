@@ -96,6 +96,23 @@ private slots:
         QCOMPARE(screenfit::remembered(stored, applied, frame), expected);
     }
 
+    void canPlaceWindows_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("can");
+        QTest::newRow("xcb") << "xcb" << true;
+        QTest::newRow("offscreen") << "offscreen" << true;
+        QTest::newRow("wayland") << "wayland" << false;
+        QTest::newRow("wayland-egl") << "wayland-egl" << false;
+        QTest::newRow("wayland-xcomposite-glx") << "wayland-xcomposite-glx" << false;
+    }
+    void canPlaceWindows()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, can);
+        QCOMPARE(screenfit::canPlaceWindows(platform), can);
+    }
+
     void nextClockChange_data()
     {
         QTest::addColumn<QTime>("now");

@@ -26,7 +26,7 @@ QString FakeDialogs::takeText(Request &r)
 Dialogs::Answer FakeDialogs::message(QWidget *, const QString &text, const QString &title,
                                      Buttons buttons, Icon icon)
 {
-    Request r{Kind::Message, text, title, buttons, icon, {}, {}, true};
+    Request r{Kind::Message, text, title, buttons, icon, {}, {}, true, {}};
     Answer a = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     if (buttons == Buttons::YesNo) {
         if (m_answers.isEmpty())
@@ -41,15 +41,16 @@ Dialogs::Answer FakeDialogs::message(QWidget *, const QString &text, const QStri
 QString FakeDialogs::prompt(QWidget *, const QString &prompt, const QString &title,
                             const QString &defaultAnswer)
 {
-    Request r{Kind::Prompt, prompt, title, Buttons::Ok, Icon::None, defaultAnswer, {}, true};
+    Request r{Kind::Prompt, prompt, title, Buttons::Ok, Icon::None, defaultAnswer, {}, true, {}};
     const QString answer = takeText(r);
     record(r);
     return answer;
 }
 
-QString FakeDialogs::openFileName(QWidget *, const QString &title, const QString &filter)
+QString FakeDialogs::openFileName(QWidget *, const QString &title, const QString &filter,
+                                  const QString &folder)
 {
-    Request r{Kind::OpenFile, {}, title, Buttons::Ok, Icon::None, {}, filter, true};
+    Request r{Kind::OpenFile, {}, title, Buttons::Ok, Icon::None, {}, filter, true, folder};
     const QString answer = takeText(r);
     record(r);
     return answer;
@@ -57,7 +58,7 @@ QString FakeDialogs::openFileName(QWidget *, const QString &title, const QString
 
 QString FakeDialogs::saveFileName(QWidget *, const QString &title, const QString &filter)
 {
-    Request r{Kind::SaveFile, {}, title, Buttons::Ok, Icon::None, {}, filter, true};
+    Request r{Kind::SaveFile, {}, title, Buttons::Ok, Icon::None, {}, filter, true, {}};
     const QString answer = takeText(r);
     record(r);
     return answer;
@@ -65,7 +66,7 @@ QString FakeDialogs::saveFileName(QWidget *, const QString &title, const QString
 
 bool FakeDialogs::printerDialog(QWidget *, const QString &title)
 {
-    Request r{Kind::Printer, {}, title, Buttons::Ok, Icon::None, {}, {}, true};
+    Request r{Kind::Printer, {}, title, Buttons::Ok, Icon::None, {}, {}, true, {}};
     bool confirmed = false;
     if (m_printer.isEmpty())
         r.scripted = false;

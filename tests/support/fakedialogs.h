@@ -23,6 +23,7 @@ public:
         QString defaultAnswer; // prompt only
         QString filter;        // file dialogs only
         bool scripted = true;
+        QString folder; // the open dialog's starting folder
     };
 
     // Scripted answers, consumed in order per kind.
@@ -41,7 +42,8 @@ public:
                    Icon icon) override;
     QString prompt(QWidget *parent, const QString &prompt, const QString &title,
                    const QString &defaultAnswer) override;
-    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool printerDialog(QWidget *parent, const QString &title) override;
 

@@ -1,0 +1,28 @@
+#pragma once
+// What the command line asks for, decided before any QApplication exists (one
+// cannot be created without a display, and --help must work without one).
+//
+//   plimso [options] [file]
+//   -h, --help      the usage text on stdout, exit 0
+//   -v, --version   "plimso 1.0.0" on stdout, exit 0
+//   file            a pattern file to open as the challenge once the frame is up
+//
+// Qt's own options (-platform xcb, -style fusion, -display :1, -reverse, ...)
+// are known to the parser, so they and their values are skipped here and left
+// for QApplication. Options may start with one dash or two; an unknown option,
+// a missing option value or a second file is an error.
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    QString file;    // Run: the file named, as given; empty when none
+    QString message; // Help, Version: the text for stdout; Error: the problem and the usage line
+};
+
+// `arguments` as the program received them, the program's own name first.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// argv as text, each argument decoded from the local 8-bit encoding.
+QStringList commandLineArguments(int argc, char **argv);

@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""Runs the real plimso with command lines that must end before any window:
+help and version without a display, bad arguments with a usage message.
+
+    check_command_line.py PATH_TO_PLIMSO
+
+Bad arguments are given with DISPLAY naming a display that does not exist: a
+program that went on to create its QApplication would abort on it (exit 134)
+instead of exiting 2 with the usage. Exit code 0 passed, 1 failed.
+"""
+import os
+import subprocess
+import sys
+
+USAGE = "Usage: plimso [options] [file]\n"
+NO_DISPLAY = {"DISPLAY": None, "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None}
+BOGUS_DISPLAY = {"DISPLAY": ":65000", "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None}
+
+# (arguments, environment changes, exit code, stdout test, stderr test)
+CASES = [
+    (["--help"], NO_DISPLAY, 0, lambda o: o.startswith(USAGE) and "--version" in o, ""),
+    (["-h"], NO_DISPLAY, 0, lambda o: o.startswith(USAGE), ""),
+    (["--version"], NO_DISPLAY, 0, "plimso 1.0.0\n", ""),
+    (["-v"], NO_DISPLAY, 0, "plimso 1.0.0\n", ""),
+    (["-platform", "offscreen", "--version"], NO_DISPLAY, 0, "plimso 1.0.0\n", ""),
+    (["a.txt", "b.txt"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e and "a.txt b.txt" in e),
+    (["--frobnicate"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e and "frobnicate" in e),
+    (["-q"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
+    (["-platform"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
+]
+
+
+def matches(test, text):
+    return test(text) if callable(test) else text == test
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    app = sys.argv[1]
+    failures = 0
+    for args, changes, code, out_test, err_test in CASES:
+        env = dict(os.environ)
+        for key, value in changes.items():
+            if value is None:
+                env.pop(key, None)
+            else:
+                env[key] = value
+        try:
+            run = subprocess.run([app, *args], env=env, stdout=subprocess.PIPE,
+                                 stderr=subprocess.PIPE, text=True, timeout=20)
+        except subprocess.TimeoutExpired:
+            print(f"FAIL plimso {' '.join(args)}: still running after 20 s")
+            failures += 1
+            continue
+        ok = run.returncode == code and matches(out_test, run.stdout) \
+            and matches(err_test, run.stderr)
+        print(f"{'ok  ' if ok else 'FAIL'} plimso {' '.join(args)}: exit {run.returncode}")
+        if not ok:
+            print(f"  wanted exit {code}\n  stdout: {run.stdout!r}\n  stderr: {run.stderr!r}")
+            failures += 1
+    print("passed" if not failures else f"FAILED: {failures} of {len(CASES)}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -5,14 +5,8 @@
 
 namespace version {
 
-inline constexpr int kMajor = PLIMSO_VERSION_MAJOR;
-inline constexpr int kMinor = PLIMSO_VERSION_MINOR;
-inline constexpr int kRevision = PLIMSO_VERSION_PATCH;
-
 QString text(int major, int minor, int revision);
-inline QString text()
-{
-    return text(kMajor, kMinor, kRevision);
-}
+// This program's version, from the project's version in CMake.
+QString text();
 
 } // namespace version

@@ -3,9 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 
 namespace {
@@ -99,22 +97,7 @@ QByteArray formatPattern(const DotPath &path)
 
 WriteResult writePatternFile(const QString &filePath, const DotPath &path)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-    const QByteArray bytes = formatPattern(path);
-    // commit() alone may report success after a failed final flush, leaving a
-    // truncated file in place: check the write and the flush ourselves.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // QSaveFile can fail a write without setting its own error; errno says why.
-        const int err = errno;
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(err);
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit()) return {false, file.errorString()};
-    return {true, {}};
+    return writeFileAtomically(filePath, formatPattern(path));
 }
 
 bool isPlainFileName(const QString &name)

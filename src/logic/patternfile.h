@@ -5,6 +5,7 @@
 // the entry's dot number in decimal (no sign, blanks or leading zeros), "0" for
 // an entry cleared to 0, and nothing for an empty entry. Every line, the last
 // included, ends in CR LF. So a file is 128 bytes (all empty) to 256 bytes.
+#include "logic/atomicfile.h"
 #include "logic/gridstate.h"
 #include "logic/pattern.h"
 
@@ -21,15 +22,8 @@ inline constexpr qint64 kMaxPatternFileBytes = 64 * 1024; // larger files are re
 // stand; a path only ever holds 0..63.
 QByteArray formatPattern(const DotPath &path);
 
-struct WriteResult {
-    bool ok = false;
-    QString error; // the system's reason when !ok, to show next to the file name
-};
-
-// Writes formatPattern(path) to `filePath`, replacing a file of that name.
-// All or nothing: the bytes go to a temporary file beside the target that is
-// renamed over it only once every byte is written and flushed. On any failure
-// the temporary is removed and an existing file keeps its previous content.
+// Writes formatPattern(path) to `filePath`, replacing a file of that name, all
+// or nothing (see logic/atomicfile.h).
 WriteResult writePatternFile(const QString &filePath, const DotPath &path);
 
 // Whether the answer to the Test prompt names a file directly in the folder

@@ -2,7 +2,7 @@
 // challenge, saving a grid as a bitmap and the printer dialog.
 #include "shell/mainframe.h"
 
-#include "forms/bitmapfile.h"
+#include "shell/bitmapfile.h"
 #include "forms/dialogs.h"
 #include "forms/picturesurface.h"
 #include "grid/challengeslot.h"
@@ -107,9 +107,9 @@ void MainFrame::save()
         refused = QStringLiteral("it is the pattern file of the open challenge");
     else if (QFileInfo::exists(file) && !QFileInfo(file).isFile())
         refused = QStringLiteral("it is not a regular file");
-    const BitmapWriteResult written = refused.isEmpty()
+    const WriteResult written = refused.isEmpty()
                                           ? writeBitmapFile(grid->PicA()->renderedImage(), file)
-                                          : BitmapWriteResult{false, refused};
+                                          : WriteResult{false, refused};
     if (!written.ok)
         m_context.dialogs.message(this, QStringLiteral("The picture \"%1\" could not be saved: %2")
                                             .arg(QDir::toNativeSeparators(file), written.error));

@@ -1,5 +1,5 @@
 // Saving a picture as a bitmap: what is written, and what a full disk reports.
-#include "forms/bitmapfile.h"
+#include "shell/bitmapfile.h"
 
 #include <QDir>
 #include <QImage>
@@ -25,10 +25,10 @@ private slots:
     void aFullDiskIsReportedWithItsReason()
     {
         const QString folder = qEnvironmentVariable("PLIMSO_SMALL_FS");
-        if (folder.isEmpty()) QSKIP("needs a small file system: see tests/forms/smallfs.sh");
+        if (folder.isEmpty()) QSKIP("needs a small file system: see tests/shell/smallfs.sh");
         QImage image(400, 300, QImage::Format_RGB32); // about 350 KiB as a bitmap
         image.fill(Qt::yellow);
-        const BitmapWriteResult written = writeBitmapFile(image, folder + QStringLiteral("/a.bmp"));
+        const WriteResult written = writeBitmapFile(image, folder + QStringLiteral("/a.bmp"));
         QVERIFY(!written.ok);
         QCOMPARE(written.error, qt_error_string(ENOSPC));
         QVERIFY(QDir(folder).isEmpty()); // no half-written file is left behind

@@ -1,0 +1,16 @@
+#pragma once
+// Writing a whole file, all or nothing: the pattern files and the bitmaps.
+#include <QByteArray>
+#include <QString>
+
+struct WriteResult {
+    bool ok = false;
+    QString error; // the system's reason when !ok, to show next to the file name
+};
+
+// Writes `bytes` to `filePath`, replacing a file of that name. The bytes go to
+// a temporary file beside the target that is renamed over it only once every
+// byte is written and flushed; on any failure the temporary is removed, an
+// existing file keeps its previous content, and the error is the system's
+// reason ("No space left on device").
+WriteResult writeFileAtomically(const QString &filePath, const QByteArray &bytes);

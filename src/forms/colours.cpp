@@ -31,5 +31,4 @@ QPalette::ColorRole paletteRole(System s)
     return QPalette::Window;
 }
 
-
 } // namespace colours

@@ -2,7 +2,6 @@
 // challenge, saving a grid as a bitmap and the printer dialog.
 #include "shell/mainframe.h"
 
-#include "shell/bitmapfile.h"
 #include "forms/dialogs.h"
 #include "forms/picturesurface.h"
 #include "grid/challengeslot.h"
@@ -12,6 +11,7 @@
 #include "logic/challengestate.h"
 #include "logic/patternfile.h"
 #include "logic/replay.h"
+#include "shell/bitmapfile.h"
 #include "shell/samefile.h"
 
 #include <QDir>
@@ -108,8 +108,8 @@ void MainFrame::save()
     else if (QFileInfo::exists(file) && !QFileInfo(file).isFile())
         refused = QStringLiteral("it is not a regular file");
     const WriteResult written = refused.isEmpty()
-                                          ? writeBitmapFile(grid->PicA()->renderedImage(), file)
-                                          : WriteResult{false, refused};
+                                    ? writeBitmapFile(grid->PicA()->renderedImage(), file)
+                                    : WriteResult{false, refused};
     if (!written.ok)
         m_context.dialogs.message(this, QStringLiteral("The picture \"%1\" could not be saved: %2")
                                             .arg(QDir::toNativeSeparators(file), written.error));

@@ -43,20 +43,22 @@ float PlacementStore::height() const
 
 void PlacementStore::write(const QRectF &twips)
 {
-    m_settings->beginGroup(QLatin1String(kGroup));
-    m_settings->setValue(QStringLiteral("MainLeft"), format(float(twips.left())));
-    m_settings->setValue(QStringLiteral("MainTop"), format(float(twips.top())));
-    m_settings->setValue(QStringLiteral("MainWidth"), format(float(twips.width())));
-    m_settings->setValue(QStringLiteral("MainHeight"), format(float(twips.height())));
-    m_settings->endGroup();
-    m_settings->sync();
+    store({{"MainLeft", twips.left()},
+           {"MainTop", twips.top()},
+           {"MainWidth", twips.width()},
+           {"MainHeight", twips.height()}});
 }
 
 void PlacementStore::writeSize(const QSizeF &twips)
 {
+    store({{"MainWidth", twips.width()}, {"MainHeight", twips.height()}});
+}
+
+void PlacementStore::store(std::initializer_list<std::pair<const char *, qreal>> values)
+{
     m_settings->beginGroup(QLatin1String(kGroup));
-    m_settings->setValue(QStringLiteral("MainWidth"), format(float(twips.width())));
-    m_settings->setValue(QStringLiteral("MainHeight"), format(float(twips.height())));
+    for (const auto &[key, value] : values)
+        m_settings->setValue(QLatin1String(key), format(float(value)));
     m_settings->endGroup();
     m_settings->sync();
 }

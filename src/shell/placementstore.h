@@ -4,11 +4,13 @@
 // Values are stored as text, the shortest decimal form of a single-precision
 // number ("1500", "1234.5"). A stored value that is absent, not a number, not
 // finite or too large to be a screen coordinate reads as that value's default.
-#include <QObject>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class QSettings;
 
@@ -45,6 +47,8 @@ public:
 
 private:
     float value(const char *key, float fallback) const;
+    // Writes the values in the order given, under [Settings].
+    void store(std::initializer_list<std::pair<const char *, qreal>> values);
 
     std::unique_ptr<QSettings> m_settings;
 };

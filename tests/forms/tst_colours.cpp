@@ -1,5 +1,5 @@
-#include "logic/consolecolour.h"
 #include "forms/colours.h"
+#include "logic/consolecolour.h"
 
 #include <QtTest>
 

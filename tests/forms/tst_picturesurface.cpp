@@ -1,10 +1,10 @@
-#include "logic/consolecolour.h"
 #include "forms/colours.h"
 #include "forms/imagecontrol.h"
 #include "forms/pictures.h"
 #include "forms/picturesurface.h"
-#include "support/testenv.h"
+#include "logic/consolecolour.h"
 #include "support/surfacepixels.h"
+#include "support/testenv.h"
 
 #include <QApplication>
 #include <QtTest>

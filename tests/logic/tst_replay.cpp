@@ -20,22 +20,27 @@ private slots:
     void storedPatternInBackgroundColourStillTurnsDotsRed();
 };
 
+namespace {
+// The canvas holds exactly one red line on B per point, each from its point back
+// to the one before; the first has zero length.
+void verifyRedChainOnB(const RecordingCanvas &canvas, const QList<QPointF> &points)
+{
+    QCOMPARE(canvas.lines.size(), size_t(points.size()));
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const auto &line = canvas.lines[size_t(i)];
+        QCOMPARE(line.side, Side::B);
+        QCOMPARE(line.colour, consolecolour::kRed);
+        QCOMPARE(line.from, points[i]);
+        QCOMPARE(line.to, points[i > 0 ? i - 1 : 0]);
+    }
+}
+} // namespace
+
 void TestReplay::replayJoinsDotsOnB()
 {
     RecordingCanvas canvas;
     replayPath(pathOf({1, 10, 19}), canvas);
-    QCOMPARE(canvas.lines.size(), size_t(3));
-    for (const auto &line : canvas.lines) {
-        QCOMPARE(line.side, Side::B);
-        QCOMPARE(line.colour, consolecolour::kRed);
-    }
-    // First segment has zero length; each later one runs from the new dot back.
-    QCOMPARE(canvas.lines[0].from, canvas.centreB(0));
-    QCOMPARE(canvas.lines[0].to, canvas.centreB(0));
-    QCOMPARE(canvas.lines[1].from, canvas.centreB(9));
-    QCOMPARE(canvas.lines[1].to, canvas.centreB(0));
-    QCOMPARE(canvas.lines[2].from, canvas.centreB(18));
-    QCOMPARE(canvas.lines[2].to, canvas.centreB(9));
+    verifyRedChainOnB(canvas, {canvas.centreB(0), canvas.centreB(9), canvas.centreB(18)});
     QCOMPARE(canvas.redDots(Side::B), (std::vector<int>{0, 9, 18}));
     QVERIFY(canvas.redDots(Side::A).empty());
 }
@@ -74,17 +79,7 @@ void TestReplay::storedPatternUsesLeftPositions()
 {
     RecordingCanvas canvas;
     drawStoredPattern(patternOf({5, 6, 7}), canvas, consolecolour::kRed);
-    QCOMPARE(canvas.lines.size(), size_t(3));
-    for (const auto &line : canvas.lines) {
-        QCOMPARE(line.side, Side::B);
-        QCOMPARE(line.colour, consolecolour::kRed);
-    }
-    QCOMPARE(canvas.lines[0].from, canvas.centreA(4));
-    QCOMPARE(canvas.lines[0].to, canvas.centreA(4));
-    QCOMPARE(canvas.lines[1].from, canvas.centreA(5));
-    QCOMPARE(canvas.lines[1].to, canvas.centreA(4));
-    QCOMPARE(canvas.lines[2].from, canvas.centreA(6));
-    QCOMPARE(canvas.lines[2].to, canvas.centreA(5));
+    verifyRedChainOnB(canvas, {canvas.centreA(4), canvas.centreA(5), canvas.centreA(6)});
     QCOMPARE(canvas.redDots(Side::B), (std::vector<int>{4, 5, 6}));
     QVERIFY(canvas.redDots(Side::A).empty());
 }

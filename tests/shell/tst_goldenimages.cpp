@@ -51,6 +51,7 @@ QPoint dotCentre(QSize inner, int k)
 // lies there, as a person's click would be.
 void clickAt(QWidget *surface, QPoint p, bool doubleClick = false)
 {
+    QVERIFY2(surface->rect().contains(p), "a person can only click what the surface shows");
     QWidget *target = surface->childAt(p);
     if (!target) target = surface;
     const QPoint local = target->mapFrom(surface, p);
@@ -173,7 +174,7 @@ private slots:
         }) << true;
         QTest::newRow("editor-overlapping-dots") << editor([](T *t) {
             t->resizeClient(QSize(300, 330)); // steps under a dot's 16 pixels
-            t->click({0, 10, 20, 12, 40, 62, 61, 53});
+            t->click({0, 10, 20, 12, 40, 30, 29, 41, 5, 45});
         }) << false;
         QTest::newRow("editor-zero-surfaces-and-back") << editor([](T *t) {
             t->click({0, 10, 20, 30});

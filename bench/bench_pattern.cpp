@@ -1,11 +1,10 @@
 // Opening a pattern (read, parse, merge, draw) and one Summit check, timed.
 // Targets: open and draw within 5 ms, a Summit check of 64 dots within 0.1 ms.
 // Runs offscreen unless another platform is asked for.
-#include "forms/colours.h"
-#include "forms/picturesurface.h"
-#include "logic/consolecolour.h"
+#include "grid/dotgridview.h"
+#include "grid/gridwindow.h"
+#include "logic/gridmodel.h"
 #include "logic/patternfile.h"
-#include "logic/replay.h"
 #include "logic/summit.h"
 
 #include <QApplication>
@@ -37,37 +36,6 @@ double medianMicros(int samples, int batch, const std::function<void()> &op)
     return times[static_cast<size_t>(samples / 2)];
 }
 
-// Dots laid out as the grid windows place them on a surface of the given size.
-QRectF gridDot(int index, QSizeF surface)
-{
-    const double colW = surface.width() / 9.0;
-    const double rowH = surface.height() / 7.0;
-    return QRectF(240 + (index % 9) * colW, 120 + (index / 9) * rowH, 240, 240);
-}
-
-class NullCanvas : public GridCanvas {
-public:
-    int lines = 0;
-    QRectF dotRect(Side, int index) const override { return gridDot(index, {5400, 4200}); }
-    void moveDot(Side, int, QPointF) override {}
-    void setDotPicture(Side, int, DotPicture) override {}
-    void drawLine(Side, QPointF, QPointF, int) override { ++lines; }
-    void clearSurface(Side) override {}
-    QRectF controlRect(GridControl) const override { return {}; }
-    void setControlRect(GridControl, const QRectF &) override {}
-};
-
-// Lines go to a real picture surface, as in the challenge window.
-class SurfaceCanvas : public NullCanvas {
-public:
-    PictureSurface surface;
-    SurfaceCanvas() { surface.resize(360, 280); } // 5400 x 4200 twips
-    void drawLine(Side, QPointF from, QPointF to, int colour) override
-    {
-        surface.drawLine(from, to, colours::console(colour));
-    }
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -86,32 +54,48 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // The challenge's model, and its right-hand surface painted on screen.
     Pattern loaded{};
-    NullCanvas nullCanvas;
-    SurfaceCanvas surfaceCanvas;
-    auto open = [&](GridCanvas &canvas) {
+    GridState attempt;
+    GridModel model(initialGeometry(forms::griddefs::challenge()), attempt, loaded);
+    model.layOut(14055, 8820);
+    DotGridView surface(model, Side::B);
+    surface.resize(389, 348);
+    surface.show();
+    QCoreApplication::processEvents(); // exposed, so that repaint paints
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    surface.installEventFilter(&counter);
+    auto open = [&](bool paint) {
         const ReadResult r = readPatternFile(file);
         if (r.ok) loaded = patternFromValues(r.values);
-        drawStoredPattern(loaded, canvas, consolecolour::kRed);
+        model.showStoredPattern();
+        if (paint) surface.repaint();
     };
-    const double openNull = medianMicros(2000, 1, [&] { open(nullCanvas); });
-    const double openSurface = medianMicros(2000, 1, [&] { open(surfaceCanvas); });
+    const double openNull = medianMicros(2000, 1, [&] { open(false); });
+    const double openSurface = medianMicros(2000, 1, [&] { open(true); });
 
-    DotPath attempt{};
-    for (size_t i = 0; i < attempt.size(); ++i)
-        attempt[i] = loaded[i];
+    DotPath tried{};
+    for (size_t i = 0; i < tried.size(); ++i)
+        tried[i] = loaded[i];
     volatile int good = 0;
-    const double summit =
-        medianMicros(1000, 100, [&] { good = good + summitCheck(attempt, loaded); });
+    const double summit = medianMicros(1000, 100, [&] { good = good + summitCheck(tried, loaded); });
 
     std::printf("%-44s %12s %10s\n", "operation (median of many)", "time", "target");
-    std::printf("%-44s %9.1f us %10s\n", "open 64-value file + draw (no surface)", openNull,
+    std::printf("%-44s %9.1f us %10s\n", "open 64-value file + show (model only)", openNull,
                 "5 ms");
-    std::printf("%-44s %9.1f us %10s\n", "open 64-value file + draw (PictureSurface)", openSurface,
+    std::printf("%-44s %9.1f us %10s\n", "open 64-value file + show and paint", openSurface,
                 "5 ms");
     std::printf("%-44s %9.3f us %10s\n", "Summit check, 64-dot attempt", summit, "0.1 ms");
     const bool met = openNull < 5000 && openSurface < 5000 && summit < 100;
-    std::printf("%s (%d lines drawn, %d checks passed)\n", met ? "targets met" : "TARGET MISSED",
-                surfaceCanvas.surface.linesDrawn(), int(good));
+    std::printf("%s (%d paints, %d checks passed)\n", met ? "targets met" : "TARGET MISSED",
+                counter.paints,
+                int(good));
     return met ? 0 : 1;
 }

@@ -9,6 +9,13 @@ namespace colours {
 // Console colour 0..15; numbers outside that range are taken modulo 16.
 QColor console(int number);
 
+// The colour every path is drawn in, before any adjustment for contrast:
+// console colour 4, (128, 0, 0).
+inline QColor pathColour()
+{
+    return console(4);
+}
+
 // System colour indices that the definitions use.
 enum class System {
     WindowBackground = 5,
@@ -20,5 +27,31 @@ enum class System {
 };
 
 QPalette::ColorRole paletteRole(System s);
+
+// A colour a definition gives: a palette role, followed as the desktop theme
+// changes it, or a fixed RGB value.
+struct Fill {
+    enum class Kind { Role, Rgb } kind = Kind::Role;
+    QPalette::ColorRole role = QPalette::Window;
+    QRgb rgb = 0;
+
+    static constexpr Fill fromRole(QPalette::ColorRole r) { return {Kind::Role, r, 0}; }
+    static constexpr Fill fromRgb(int r, int g, int b)
+    {
+        return {Kind::Rgb, QPalette::Window, 0xff000000u | (QRgb(r) << 16) | (QRgb(g) << 8) | QRgb(b)};
+    }
+    QColor resolve(const QPalette &palette) const
+    {
+        return kind == Kind::Role ? palette.color(role) : QColor::fromRgb(rgb);
+    }
+};
+
+// WCAG 2.1 contrast ratio of two colours, 1 to 21.
+double contrast(const QColor &a, const QColor &b);
+
+// `wanted` when it reaches `ratio` against `background`; otherwise the first
+// colour on the way from `wanted` to white (on a dark background) or to black
+// (on a light one) that does, so it keeps as much of its hue as it can.
+QColor standingOut(const QColor &wanted, const QColor &background, double ratio = 3.0);
 
 } // namespace colours

@@ -18,20 +18,19 @@ constexpr Row kRows[16] = {{-1, -1, false, -1, -1}, {5, 10, false, -1, -1}, {4, 
 
 namespace pictures {
 
-QImage dotImage(QRgb fill)
+QImage dotImage(QRgb fill, QRgb outline)
 {
     QImage img(16, 16, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
-    const QRgb black = qRgb(0, 0, 0);
     for (int y = 0; y < 16; ++y) {
         const Row &r = kRows[y];
         if (r.outlineFrom < 0) continue;
         if (r.twoEnds) {
-            img.setPixel(r.outlineFrom, y, black);
-            img.setPixel(r.outlineTo, y, black);
+            img.setPixel(r.outlineFrom, y, outline);
+            img.setPixel(r.outlineTo, y, outline);
         } else {
             for (int x = r.outlineFrom; x <= r.outlineTo; ++x)
-                img.setPixel(x, y, black);
+                img.setPixel(x, y, outline);
         }
         for (int x = r.fillFrom; r.fillFrom >= 0 && x <= r.fillTo; ++x)
             img.setPixel(x, y,

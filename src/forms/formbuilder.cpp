@@ -1,8 +1,5 @@
 #include "forms/formbuilder.h"
 
-#include "forms/imagecontrol.h"
-#include "forms/pictures.h"
-#include "forms/picturesurface.h"
 #include "forms/twips.h"
 
 #include <QAbstractButton>
@@ -10,7 +7,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
@@ -22,8 +18,6 @@ const char *typeName(ControlKind kind)
     switch (kind) {
     case ControlKind::PictureBox:
         return "PictureBox";
-    case ControlKind::Image:
-        return "Image";
     case ControlKind::CommandButton:
         return "CommandButton";
     case ControlKind::Label:
@@ -36,8 +30,7 @@ const char *typeName(ControlKind kind)
 
 QString objectName(const ControlDef &def)
 {
-    const QString base = QString::fromUtf8(def.name);
-    return def.index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(def.index);
+    return QString::fromUtf8(def.name);
 }
 
 QColor resolve(const ColourDef &c, const QColor &fallback)
@@ -62,46 +55,20 @@ QObject *BuiltForm::find(const QString &objectName) const
 
 namespace {
 
-// One shared pixmap per picture, as image controls share their pictures. Qt's
-// pixmap cache keeps them; it goes with the application object.
-QPixmap pictureFor(PictureDef p)
-{
-    const QString key = QStringLiteral("plimso/picture/%1").arg(int(p));
-    QPixmap pm;
-    if (QPixmapCache::find(key, &pm)) return pm;
-    switch (p) {
-    case PictureDef::None:
-        break;
-    case PictureDef::GreenDot:
-        pm = QPixmap::fromImage(pictures::greenDotImage());
-        break;
-    case PictureDef::RedDot:
-        pm = QPixmap::fromImage(pictures::redDotImage());
-        break;
-    case PictureDef::Logo:
-        pm = QPixmap::fromImage(pictures::splashLogo());
-        break;
-    }
-    QPixmapCache::insert(key, pm);
-    return pm;
-}
-
 QWidget *makeControl(const ControlDef &def, QWidget *parent)
 {
     const QString caption = def.caption ? QString::fromUtf8(def.caption) : QString();
     switch (def.kind) {
     case ControlKind::PictureBox: {
-        auto *s = new PictureSurface(parent);
-        s->setBackColor(resolve(def.back, QApplication::palette().color(QPalette::Base)));
-        s->setForeColor(resolve(def.fore, QApplication::palette().color(QPalette::Text)));
-        s->setFocusPolicy(Qt::StrongFocus);
-        return s;
-    }
-    case ControlKind::Image: {
-        auto *img = new ImageControl(parent, def.index);
-        img->setPicture(pictureFor(def.picture));
-        img->setFocusPolicy(Qt::NoFocus);
-        return img;
+        // A box that shows its background; what it holds is placed inside it.
+        auto *box = new QWidget(parent);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Window,
+                     resolve(def.back, QApplication::palette().color(QPalette::Base)));
+        box->setPalette(pal);
+        box->setAutoFillBackground(true);
+        box->setFocusPolicy(Qt::StrongFocus);
+        return box;
     }
     case ControlKind::CommandButton:
         return new QPushButton(caption, parent);
@@ -160,11 +127,7 @@ BuiltForm buildForm(const FormDef &def, QWidget *window)
             f.setBold(c.font.bold);
             w->setFont(f);
         }
-        const QRectF geom(c.left, c.top, c.width, c.height);
-        if (auto *img = qobject_cast<ImageControl *>(w))
-            img->setTwipsGeometry(geom);
-        else
-            w->setGeometry(twips::toPixels(geom));
+        w->setGeometry(twips::toPixels(QRectF(c.left, c.top, c.width, c.height)));
         if (c.tabIndex >= 0 && w->focusPolicy() != Qt::NoFocus)
             tabbable.emplace_back(c.tabIndex, w);
         built.controls.push_back(w);

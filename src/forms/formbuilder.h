@@ -1,6 +1,6 @@
 #pragma once
 // Builds a window's controls from its definition. Every control carries its
-// definition name as its Qt object name ("imgGreen(40)"), its Tag as the
+// definition name as its Qt object name ("lblVersion"), its Tag as the
 // property "Tag", its type name as "typeName" and its window's name as "form";
 // controls without a caption also get their name as accessible name.
 #include "forms/formdef.h"

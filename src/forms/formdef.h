@@ -9,7 +9,7 @@
 
 namespace forms {
 
-enum class ControlKind { PictureBox, Image, CommandButton, Label, Frame };
+enum class ControlKind { PictureBox, CommandButton, Label, Frame };
 
 // The type name a control reports, as the string-table walk compares it.
 const char *typeName(ControlKind kind);
@@ -28,7 +28,7 @@ struct ColourDef {
     static constexpr ColourDef fromSystem(colours::System s) { return {Kind::System, 0, s}; }
 };
 
-enum class PictureDef { None, GreenDot, RedDot, Logo };
+enum class PictureDef { None, Logo };
 
 struct FontDef {
     const char *family = nullptr; // nullptr: the window's font
@@ -37,8 +37,7 @@ struct FontDef {
 };
 
 struct ControlDef {
-    const char *name = nullptr; // "PicA", "imgGreen", "lblVersion"
-    int index = -1;             // element of a control array, -1 for a single control
+    const char *name = nullptr; // "lblVersion"
     ControlKind kind = ControlKind::Label;
     const char *container = nullptr; // name of the containing control; nullptr: the window
     double left = 0, top = 0, width = 0, height = 0; // twips, inside the container
@@ -81,7 +80,7 @@ inline ControlDef placed(const char *name, ControlKind kind, const char *contain
     return d;
 }
 
-// "imgGreen(40)" for an array element, the plain name otherwise.
+// The control's object name.
 QString objectName(const ControlDef &def);
 
 } // namespace forms

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-namespace forms {
+namespace forms::griddefs {
 
 namespace {
-
-constexpr double kDot = 240; // every dot and red image is 240 x 240 twips
 
 // imgGreen: per-column lefts, per-row tops of column 0, and each row's slope
 // of 0..360 twips from its first to its last column.
@@ -24,98 +22,42 @@ constexpr double kLeftsRow3[9] = {120, 720, 1320, 2040, 2640, 3240, 3960, 4680, 
 constexpr int kTippedB[28] = {1,  2,  4,  6,  9,  11, 13, 15, 18, 20, 22, 24, 27, 29,
                               31, 33, 36, 38, 40, 42, 45, 47, 49, 51, 54, 56, 58, 60};
 
-// The differences between the two windows; everything else is shared.
-struct Variant {
-    const char *name;
-    double clientWidth, clientHeight;
-    ColourDef windowBack, picABack, picBBack, picBFore;
-    ControlDef buttonA; // CmdTest or CmdA
-    int cmdBTab;
-    bool buttonAFirst; // the editor creates CmdTest before CmdB, the challenge CmdB before CmdA
-};
-
-// A dot of either grid: 240 x 240 twips, green, at its design position.
-ControlDef dot(const char *array, const char *surface, int i, QPointF position, bool tipped)
-{
-    ControlDef d =
-        placed(array, ControlKind::Image, surface, position.x(), position.y(), kDot, kDot);
-    d.index = i;
-    d.picture = PictureDef::GreenDot;
-    d.toolTip = tipped ? kPortTip : nullptr;
-    return d;
-}
-
-ControlDef dotA(int i)
-{
-    return dot("imgGreen", "PicA", i, designDotA(i), i != 0);
-}
-
-ControlDef dotB(int i)
-{
-    return dot("b_imgGreen", "PicB", i, designDotB(i), designTipB(i));
-}
-
-ControlDef redImage(const char *name, const char *container, double left, double top)
-{
-    ControlDef d = placed(name, ControlKind::Image, container, left, top, kDot, kDot);
-    d.picture = PictureDef::RedDot;
-    d.toolTip = kPortTip;
-    return d;
-}
-
-ControlDef surface(const char *name, double left, double top, double width, double height, int tab,
-                   ColourDef back, ColourDef fore)
-{
-    ControlDef d = placed(name, ControlKind::PictureBox, nullptr, left, top, width, height, tab);
-    d.back = back;
-    d.fore = fore;
-    return d;
-}
-
-ControlDef button(const char *name, const char *caption, double left, double top, double width,
-                  int tab)
-{
-    ControlDef d = placed(name, ControlKind::CommandButton, nullptr, left, top, width, 1095, tab);
-    d.caption = caption;
-    return d;
-}
-
-FormDef build(const Variant &v)
-{
-    FormDef f{};
-    f.name = v.name;
-    f.caption = "frmDocument"; // both windows; the commands that open them set the title
-    f.clientWidth = v.clientWidth;
-    f.clientHeight = v.clientHeight;
-    f.back = v.windowBack;
-
-    auto &c = f.controls;
-    c.push_back(surface("PicA", 240, 240, 6735, 3975, 3, v.picABack,
-                        ColourDef::fromSystem(colours::System::WindowText)));
-    for (int i = 62; i >= 1; --i)
-        c.push_back(dotA(i));
-    c.push_back(redImage("imgRed", "PicA", 5280, 120));
-    c.push_back(dotA(0));
-    c.push_back(dotA(63));
-
-    const ControlDef cmdB = button("CmdB", "Refresh", 7560, 4320, 1575, v.cmdBTab);
-    if (v.buttonAFirst) {
-        c.push_back(v.buttonA);
-        c.push_back(cmdB);
-    } else {
-        c.push_back(cmdB);
-        c.push_back(v.buttonA);
-    }
-
-    c.push_back(surface("PicB", 7080, 240, 6255, 3855, 0, v.picBBack, v.picBFore));
-    c.push_back(dotB(0));
-    for (int i = 62; i >= 1; --i)
-        c.push_back(dotB(i));
-    c.push_back(redImage("B_imgRed", "PicB", 4800, 0));
-    return f;
-}
+constexpr QRectF kPicA(240, 240, 6735, 3975);
+constexpr QRectF kPicB(7080, 240, 6255, 3855);
+constexpr QRectF kCmdB(7560, 4320, 1575, 1095);
+constexpr colours::Fill kYellow = colours::Fill::fromRgb(255, 255, 0);
 
 } // namespace
+
+const Window &editor()
+{
+    static const Window window{"frmDocument",
+                               {13515, 6090},
+                               colours::Fill::fromRole(QPalette::Button),
+                               colours::Fill::fromRole(QPalette::Base),
+                               colours::Fill::fromRole(QPalette::HighlightedText),
+                               {"PicA", kPicA, 3},
+                               {"PicB", kPicB, 0},
+                               {"CmdTest", {5040, 4440, 1695, 1095}, 2},
+                               "Test",
+                               {"CmdB", kCmdB, 1}};
+    return window;
+}
+
+const Window &challenge()
+{
+    static const Window window{"frmOldFile",
+                               {14055, 8820},
+                               colours::Fill::fromRgb(255, 255, 128),
+                               kYellow,
+                               kYellow,
+                               {"PicA", kPicA, 3},
+                               {"PicB", kPicB, 0},
+                               {"CmdA", {3360, 4440, 1575, 1095}, 1},
+                               "Summit",
+                               {"CmdB", kCmdB, 2}};
+    return window;
+}
 
 QPointF designDotA(int i)
 {
@@ -136,25 +78,4 @@ bool designTipB(int i)
     return std::find(std::begin(kTippedB), std::end(kTippedB), i) != std::end(kTippedB);
 }
 
-const FormDef &editorDef()
-{
-    using S = colours::System;
-    static const FormDef def =
-        build({"frmDocument", 13515, 6090, ColourDef::fromSystem(S::ButtonFace),
-               ColourDef::fromSystem(S::WindowBackground), ColourDef::fromSystem(S::TitleBarText),
-               ColourDef::fromSystem(S::ButtonText), button("CmdTest", "Test", 5040, 4440, 1695, 2),
-               1, true});
-    return def;
-}
-
-const FormDef &challengeDef()
-{
-    using S = colours::System;
-    const ColourDef yellow = ColourDef::fromRgb(255, 255, 0);
-    static const FormDef def = build({"frmOldFile", 14055, 8820, ColourDef::fromRgb(255, 255, 128),
-                                      yellow, yellow, ColourDef::fromSystem(S::WindowText),
-                                      button("CmdA", "Summit", 3360, 4440, 1575, 1), 2, false});
-    return def;
-}
-
-} // namespace forms
+} // namespace forms::griddefs

@@ -6,9 +6,10 @@
 
 namespace pictures {
 
-// The 16 x 16 dot pictures of the dot grids: a 14 x 14 disc with a black
-// outline, a 2 x 2 white highlight and a transparent surround.
-QImage dotImage(QRgb fill);
+// The 16 x 16 dot pictures of the dot grids: a 14 x 14 disc with a one-pixel
+// outline (black as defined), a 2 x 2 white highlight and a transparent
+// surround.
+QImage dotImage(QRgb fill, QRgb outline = 0xff000000);
 QImage greenDotImage(); // fill (0,255,0)
 QImage redDotImage();   // fill (255,0,0)
 

@@ -1,15 +1,13 @@
 #include "grid/commands.h"
 
 #include "forms/dialogs.h"
-#include "logic/pathdrawing.h"
+#include "logic/gridmodel.h"
 #include "logic/patternfile.h"
-#include "logic/replay.h"
 #include "logic/summit.h"
 
 #include <QDir>
 
-QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, const DotPath &path,
-                GridCanvas &canvas)
+QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model)
 {
     const QString name = dialogs.prompt(parent, QStringLiteral("Please Input a Filename :"),
                                         QStringLiteral("INPUT"), QStringLiteral("Default.txt"));
@@ -30,13 +28,13 @@ QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, const 
     // The user's data folder does not exist before the first Test there. When
     // it cannot be made, the write below fails and says why.
     QDir().mkpath(folder);
-    const WriteResult written = writePatternFile(file, path);
+    const WriteResult written = writePatternFile(file, model.state().dotPath);
     if (!written.ok) {
         dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2")
                                     .arg(QDir::toNativeSeparators(file), written.error));
         return QString();
     }
-    replayPath(path, canvas);
+    model.replay();
     return file;
 }
 
@@ -47,20 +45,16 @@ QString dotPositionText(const QRectF &dot)
                                        QString::number(float(dot.top()), 'g', 7));
 }
 
-SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model,
                         const Pattern &stored)
 {
-    if (summitCheck(state.dotPath, stored)) {
+    if (summitCheck(model.state().dotPath, stored)) {
         dialogs.message(parent, QStringLiteral("You are good"));
         return SummitOutcome::Close;
     }
     if (dialogs.message(parent, QStringLiteral("Sorry ! Please Try It Again"), QString(),
                         Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return SummitOutcome::Close;
-    state.dotCount = 0;
-    canvas.clearSurface(Side::A); // whatever was drawn there, not only the path as it stands
-    for (int i = 0; i < kDotCount; ++i)
-        canvas.setDotPicture(Side::A, i, DotPicture::Green);
-    clearPath(state); // the path is cleared as a close clears it: positions 0..62
+    model.resetAttempt();
     return SummitOutcome::TryAgain;
 }

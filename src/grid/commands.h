@@ -2,25 +2,23 @@
 // The grid windows' buttons as plain procedures: what the editor's Test and
 // the challenge's Summit ask, write, check and draw. The windows only call
 // these with their state, their canvas and the program's dialogs.
-#include "logic/gridcanvas.h"
-#include "logic/gridstate.h"
 #include "logic/pattern.h"
 
+#include <QRectF>
 #include <QString>
-#include <functional>
 
 class Dialogs;
+class GridModel;
 class QWidget;
 
 // Test: prompts "Please Input a Filename :" (title "INPUT", default
 // "Default.txt"); an empty answer ends it. A name that is not a plain file
 // name, a file Test must not replace (see testTargetProblem) or a file that
 // cannot be written is reported (with the full path and the system's reason)
-// and nothing is drawn. Otherwise `folder` is created if missing, the path is
-// written to folder + "/" + name and replayed on B.
+// and nothing is drawn. Otherwise `folder` is created if missing, the model's
+// path is written to folder + "/" + name and replayed on B.
 // Returns the path written, or an empty string when nothing was written.
-QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, const DotPath &path,
-                GridCanvas &canvas);
+QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model);
 
 // The text a click on a replay dot shows: its Left, a space, its Top (twips).
 QString dotPositionText(const QRectF &dot);
@@ -29,8 +27,7 @@ enum class SummitOutcome { Close, TryAgain };
 
 // Summit: checks the attempt against the stored pattern and answers "You are
 // good" (then the window is to close) or "Sorry ! Please Try It Again" with
-// Yes (try again) and No (close). On Yes the attempt is reset: DotCount 0,
-// surface A cleared of every line, every input dot green, positions 0..62
-// cleared.
-SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridState &state, GridCanvas &canvas,
+// Yes (try again) and No (close). On Yes the attempt is reset
+// (GridModel::resetAttempt).
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model,
                         const Pattern &stored);

@@ -1,191 +1,153 @@
 #include "grid/gridwindow.h"
 
-#include "forms/colours.h"
 #include "forms/dialogs.h"
-#include "forms/formbuilder.h"
-#include "forms/imagecontrol.h"
-#include "forms/picturesurface.h"
 #include "forms/twips.h"
 #include "grid/appcontext.h"
 #include "grid/commands.h"
-#include "logic/gridlayout.h"
-#include "logic/pathdrawing.h"
+#include "grid/dotgridview.h"
+#include "grid/subwindowfollower.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-#include <cstring>
 #include <utility>
 
-GridWindow::GridWindow(const forms::FormDef &def, const char *buttonAName, AppContext &ctx,
-                       GridState *sharedState, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_state(sharedState ? sharedState : &m_ownState)
+GridGeometry initialGeometry(const forms::griddefs::Window &def)
 {
-    // The built controls stand in definition order: one pass picks them up.
-    const forms::BuiltForm form = forms::buildForm(def, this);
-    for (size_t i = 0; i < def.controls.size(); ++i) {
-        const forms::ControlDef &c = def.controls[i];
-        QObject *control = form.controls[i];
-        const QRectF bounds(c.left, c.top, c.width, c.height);
-        const auto is = [&c](const char *name) { return std::strcmp(c.name, name) == 0; };
-        if (is("imgGreen")) {
-            m_imgGreen[size_t(c.index)] = qobject_cast<ImageControl *>(control);
-        } else if (is("b_imgGreen")) {
-            m_bImgGreen[size_t(c.index)] = qobject_cast<ImageControl *>(control);
-        } else if (is("imgRed")) {
-            m_imgRed = qobject_cast<ImageControl *>(control);
-        } else if (is("B_imgRed")) {
-            m_bImgRed = qobject_cast<ImageControl *>(control);
-        } else if (is("PicA")) {
-            m_picA = qobject_cast<PictureSurface *>(control);
-            m_controlTwips[size_t(GridControl::PicA)] = bounds;
-        } else if (is("PicB")) {
-            m_picB = qobject_cast<PictureSurface *>(control);
-            m_controlTwips[size_t(GridControl::PicB)] = bounds;
-        } else if (is("CmdB")) {
-            m_cmdB = qobject_cast<QPushButton *>(control);
-            m_controlTwips[size_t(GridControl::CmdB)] = bounds;
-        } else if (is(buttonAName)) {
-            m_buttonA = qobject_cast<QPushButton *>(control);
-            m_controlTwips[size_t(GridControl::ButtonA)] = bounds;
-        }
-    }
-    Q_ASSERT(m_picA && m_picB && m_imgRed && m_bImgRed && m_buttonA && m_cmdB);
+    GridGeometry g;
+    g.controls[size_t(GridControl::PicA)] = def.picA.twips;
+    g.controls[size_t(GridControl::PicB)] = def.picB.twips;
+    g.controls[size_t(GridControl::ButtonA)] = def.buttonA.twips;
+    g.controls[size_t(GridControl::CmdB)] = def.cmdB.twips;
+    for (int i = 0; i < kPathLength; ++i)
+        g.dotsA[size_t(i)] = forms::griddefs::designDotA(i);
+    for (int i = 0; i < kDotCount; ++i)
+        g.dotsB[size_t(i)] = forms::griddefs::designDotB(i);
+    return g;
+}
+
+GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridModel> model,
+                       AppContext &ctx, int lineWidthA, int lineWidthB, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_model(std::move(model))
+{
+    namespace gd = forms::griddefs;
+    setObjectName(QString::fromLatin1(def.name));
+    setWindowTitle(QString::fromLatin1(gd::kCaption));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, def.windowBack.resolve(pal));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    resize(twips::toPixels(def.client.width(), def.client.height()));
+
+    const auto surface = [&](Side side, const gd::Control &c, const colours::Fill &back, int width) {
+        auto *view = new DotGridView(*m_model, side, this);
+        view->setObjectName(QString::fromLatin1(c.name));
+        view->setAccessibleName(view->objectName());
+        view->setBackground(back);
+        view->setLineWidth(width);
+        return view;
+    };
+    m_picA = surface(Side::A, def.picA, def.picABack, lineWidthA);
+    m_picB = surface(Side::B, def.picB, def.picBBack, lineWidthB);
+    const auto button = [&](const gd::Control &c, const char *caption) {
+        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(c.name));
+        return b;
+    };
+    m_buttonA = button(def.buttonA, def.buttonACaption);
+    m_cmdB = button(def.cmdB, gd::kCmdBCaption);
 
     for (int i = 0; i < kDotCount; ++i) {
-        ImageControl *dot = m_imgGreen[size_t(i)];
-        connect(dot, &ImageControl::clicked, this, &GridWindow::onDotClicked);
-        connect(dot, &ImageControl::doubleClicked, this, &GridWindow::onDotDoubleClicked);
-        connect(m_bImgGreen[size_t(i)], &ImageControl::clicked, this,
-                &GridWindow::showReplayDotPosition);
+        m_picA->setDotToolTip(i, QString::fromLatin1(gd::kClickMeTip));
+        if (gd::designTipB(i)) m_picB->setDotToolTip(i, QString::fromUtf8(gd::kPortTip));
     }
-}
 
-GridWindow::~GridWindow() = default;
+    // Tab order and the first focus follow the definitions' tab indexes.
+    std::array<std::pair<int, QWidget *>, 4> tabbable{{{def.picA.tabIndex, m_picA},
+                                                       {def.picB.tabIndex, m_picB},
+                                                       {def.buttonA.tabIndex, m_buttonA},
+                                                       {def.cmdB.tabIndex, m_cmdB}}};
+    std::sort(tabbable.begin(), tabbable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabbable.size(); ++i)
+        setTabOrder(tabbable[i - 1].second, tabbable[i].second);
+    tabbable.front().second->setFocus();
 
-ImageControl *GridWindow::imgGreen(int i) const
-{
-    return i >= 0 && i < kPathLength ? m_imgGreen[size_t(i)] : nullptr;
-}
+    connect(m_model.get(), &GridModel::laidOut, this, &GridWindow::placeControls);
+    connect(m_picA, &DotGridView::dotActivated, this, &GridWindow::recordClick);
+    connect(m_picA, &DotGridView::dotDoubleClicked, this, &GridWindow::takeBack);
+    connect(m_picA, &DotGridView::takeBackRequested, this, &GridWindow::takeBackLast);
+    connect(m_picB, &DotGridView::dotActivated, this, &GridWindow::showReplayDotPosition);
 
-ImageControl *GridWindow::b_imgGreen(int i) const
-{
-    return i >= 0 && i < kDotCount ? m_bImgGreen[size_t(i)] : nullptr;
-}
+    m_follower = new SubWindowFollower(this);
+    connect(m_follower, &SubWindowFollower::minimisedChanged, this, [this] {
+        if (m_loaded && !m_closed) layOut();
+    });
 
-void GridWindow::load()
-{
-    for (int i = 0; i < kDotCount; ++i)
-        forms::setToolTip(m_imgGreen[size_t(i)], QStringLiteral("Click Me"));
-    m_imgGreen[kDotCount]->hide();
-    m_bImgRed->hide();
-    loadSettings();
     m_loaded = true;
     layOut();
 }
 
+GridWindow::~GridWindow()
+{
+    // The views show the model: they go first.
+    delete m_picA;
+    delete m_picB;
+}
+
+QMdiSubWindow *GridWindow::subWindow() const
+{
+    return m_follower->subWindow();
+}
+
 QSizeF GridWindow::innerSizeTwips() const
 {
-    if (m_subWindow && m_subWindow->isMinimized()) return QSizeF(0, 0);
+    if (subWindow() && subWindow()->isMinimized()) return QSizeF(0, 0);
     return QSizeF(twips::fromPixels(width()), twips::fromPixels(height()));
 }
 
 void GridWindow::layOut()
 {
     const QSizeF inner = innerSizeTwips();
-    gridlayout::layOut(*this, float(inner.width()), float(inner.height()), eraseColour(),
-                       [this](int colour, Sides sides) { redraw(colour, sides); });
-    placeLineStart(*m_state, *this); // the dots moved: the next click joins the last one
+    m_model->layOut(float(inner.width()), float(inner.height()));
+}
+
+void GridWindow::placeControls()
+{
+    m_picA->setGeometry(twips::toPixels(m_model->controlRect(GridControl::PicA)));
+    m_picB->setGeometry(twips::toPixels(m_model->controlRect(GridControl::PicB)));
+    m_buttonA->setGeometry(twips::toPixels(m_model->controlRect(GridControl::ButtonA)));
+    m_cmdB->setGeometry(twips::toPixels(m_model->controlRect(GridControl::CmdB)));
 }
 
 void GridWindow::closeWindow()
 {
-    if (m_subWindow)
-        m_subWindow->close();
+    if (subWindow())
+        subWindow()->close();
     else
         close();
 }
 
-QRectF GridWindow::dotRect(Side side, int index) const
+void GridWindow::recordClick(int index)
 {
-    const ImageControl *dot = side == Side::A ? imgGreen(index) : b_imgGreen(index);
-    return dot ? dot->twipsGeometry() : QRectF();
+    m_lastClickRecorded = m_model->recordClick(index);
 }
 
-void GridWindow::moveDot(Side side, int index, QPointF topLeft)
+void GridWindow::takeBack(int index)
 {
-    if (ImageControl *dot = side == Side::A ? imgGreen(index) : b_imgGreen(index))
-        dot->moveTwips(topLeft);
+    m_model->takeBack(index, std::exchange(m_lastClickRecorded, false));
 }
 
-void GridWindow::setDotPicture(Side side, int index, DotPicture picture)
+void GridWindow::takeBackLast()
 {
-    ImageControl *dot = side == Side::A ? imgGreen(index) : b_imgGreen(index);
-    if (!dot) return;
-    // The red picture comes from imgRed, the green one from the spare dot.
-    dot->setPicture(picture == DotPicture::Red ? m_imgRed->picture()
-                                               : m_imgGreen[kDotCount]->picture());
-}
-
-void GridWindow::drawLine(Side side, QPointF from, QPointF to, int consoleColour)
-{
-    PictureSurface *surface = side == Side::A ? m_picA : m_picB;
-    surface->drawLine(from, to,
-                      consoleColour == eraseColour() ? surface->backColor()
-                                                     : colours::console(consoleColour));
-}
-
-void GridWindow::clearSurface(Side side)
-{
-    (side == Side::A ? m_picA : m_picB)->clear();
-}
-
-QRectF GridWindow::controlRect(GridControl c) const
-{
-    return m_controlTwips[size_t(c)];
-}
-
-void GridWindow::setControlRect(GridControl c, const QRectF &r)
-{
-    if (r.width() < 0 || r.height() < 0) return; // refused, as the toolkit refuses a negative size
-    m_controlTwips[size_t(c)] = r;
-    QWidget *w = nullptr;
-    switch (c) {
-    case GridControl::PicA:
-        w = m_picA;
-        break;
-    case GridControl::PicB:
-        w = m_picB;
-        break;
-    case GridControl::ButtonA:
-        w = m_buttonA;
-        break;
-    case GridControl::CmdB:
-        w = m_cmdB;
-        break;
-    }
-    w->setGeometry(twips::toPixels(r));
-}
-
-void GridWindow::setRedImageVisible(Side side, bool visible)
-{
-    (side == Side::A ? m_imgRed : m_bImgRed)->setVisible(visible);
-}
-
-void GridWindow::onDotClicked(int index)
-{
-    m_lastClickRecorded = recordClick(*m_state, *this, index);
-}
-
-void GridWindow::onDotDoubleClicked(int index)
-{
-    unrecordClick(*m_state, *this, index, std::exchange(m_lastClickRecorded, false), eraseColour());
+    const int last = m_model->lastDot();
+    if (last >= 0) m_model->takeBack(last);
 }
 
 void GridWindow::showReplayDotPosition(int index)
 {
-    m_ctx.dialogs.message(this, dotPositionText(dotRect(Side::B, index)));
+    m_ctx.dialogs.message(this, dotPositionText(m_model->dotRect(Side::B, index)));
 }
 
 void GridWindow::resizeEvent(QResizeEvent *event)
@@ -198,30 +160,7 @@ void GridWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
-        clearPath(*m_state);
+        m_model->clear();
     }
     event->accept(); // the window always closes
-}
-
-bool GridWindow::event(QEvent *event)
-{
-    if (event->type() == QEvent::ParentChange) followSubWindow();
-    return QWidget::event(event);
-}
-
-void GridWindow::followSubWindow()
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (sub == m_subWindow) return;
-    if (m_subWindow) disconnect(m_subWindow, nullptr, this, nullptr);
-    m_subWindow = sub;
-    if (sub)
-        connect(sub, &QMdiSubWindow::windowStateChanged, this, &GridWindow::subWindowStateChanged);
-}
-
-void GridWindow::subWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState)
-{
-    // Minimising and restoring change the inner size as the layout sees it,
-    // though the hidden client widget may get no resize event of its own.
-    if ((oldState ^ newState).testFlag(Qt::WindowMinimized) && m_loaded && !m_closed) layOut();
 }

@@ -1,5 +1,4 @@
 #include "logic/gridlayout.h"
-#include "logic/consolecolour.h"
 
 #include "logic/gridstate.h"
 
@@ -27,39 +26,29 @@ QPointF dotTopLeft(int k, const QSizeF &steps)
                    float(r) * float(steps.height()) + 120.0f);
 }
 
-void layOut(GridCanvas &canvas, float innerWidth, float innerHeight, int eraseColour,
-            const RedrawFn &redrawPath)
+QPointF centre(const QRectF &r)
 {
-    if (auto a = surfaceBounds(Side::A, innerWidth, innerHeight))
-        canvas.setControlRect(GridControl::PicA, *a);
-    if (auto b = surfaceBounds(Side::B, innerWidth, innerHeight))
-        canvas.setControlRect(GridControl::PicB, *b);
-    // Read back: a skipped step leaves the previous bounds.
-    const QRectF picA = canvas.controlRect(GridControl::PicA);
-    const QRectF picB = canvas.controlRect(GridControl::PicB);
+    return QPointF(float(r.left()) + float(r.width()) / 2.0f,
+                   float(r.top()) + float(r.height()) / 2.0f);
+}
 
-    const QRectF button = canvas.controlRect(GridControl::ButtonA);
+Controls layOutControls(const Controls &current, float innerWidth, float innerHeight)
+{
+    Controls c = current;
+    auto &picA = c[size_t(GridControl::PicA)];
+    auto &picB = c[size_t(GridControl::PicB)];
+    if (auto a = surfaceBounds(Side::A, innerWidth, innerHeight)) picA = *a;
+    if (auto b = surfaceBounds(Side::B, innerWidth, innerHeight)) picB = *b;
+
+    auto &button = c[size_t(GridControl::ButtonA)];
     const float w0 = float(button.width());
-    canvas.setControlRect(GridControl::ButtonA,
-                          QRectF(float(picA.left()) + float(picA.width()) - w0 - 280.0f,
-                                 float(picA.height()) + 1200.0f, float(picA.width()) / 5.0f,
-                                 button.height()));
+    button = QRectF(float(picA.left()) + float(picA.width()) - w0 - 280.0f,
+                    float(picA.height()) + 1200.0f, float(picA.width()) / 5.0f, button.height());
 
-    const QRectF cmdB = canvas.controlRect(GridControl::CmdB);
-    canvas.setControlRect(GridControl::CmdB, QRectF(picB.left(), float(picB.height()) + 1200.0f,
-                                                    float(picB.width()) / 5.0f, cmdB.height()));
-
-    if (redrawPath) redrawPath(eraseColour, Sides::Both);
-
-    const QSizeF steps = gridSteps(picA.size());
-    for (int k = 0; k < kDotCount; ++k) {
-        const QPointF at = dotTopLeft(k, steps);
-        canvas.moveDot(Side::A, k, at);
-        canvas.moveDot(Side::B, k, at);
-    }
-
-    if (redrawPath) redrawPath(consolecolour::kRed, Sides::Both);
-    canvas.setRedImageVisible(Side::A, false);
+    auto &cmdB = c[size_t(GridControl::CmdB)];
+    cmdB = QRectF(picB.left(), float(picB.height()) + 1200.0f, float(picB.width()) / 5.0f,
+                  cmdB.height());
+    return c;
 }
 
 } // namespace gridlayout

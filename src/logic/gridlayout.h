@@ -1,16 +1,23 @@
 #pragma once
-// The layout of a dot grid window from its inner size: both surfaces side by
-// side, a button under each, and the two 7 x 9 dot grids placed on PicA's
-// steps. All values are twips in single precision.
-#include "logic/gridcanvas.h"
-
+// The layout arithmetic of a dot grid window: both surfaces side by side, a
+// button under each, and the two 7 x 9 dot grids placed on PicA's steps. All
+// values are twips in single precision, as the window definitions give them.
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
-#include <functional>
+#include <array>
 #include <optional>
 
+// The surfaces: A on the left (PicA, where the path is drawn), B on the right.
+enum class Side { A, B };
+// The window's four controls; ButtonA is the button under PicA (CmdTest or CmdA).
+enum class GridControl { PicA, PicB, ButtonA, CmdB };
+
 namespace gridlayout {
+
+inline constexpr float kDotSize = 240; // every dot is 240 x 240 twips
+
+using Controls = std::array<QRectF, 4>; // indexed by GridControl
 
 // Bounds of PicA or PicB for an inner size W x H: (960, 1000, W/2 - 1200,
 // H - 3600) and (W/2 + 120, 1000, same size). Nothing when the width or the
@@ -24,17 +31,15 @@ QSizeF gridSteps(const QSizeF &picASize);
 // with r = k / 9 and c = k % 9.
 QPointF dotTopLeft(int k, const QSizeF &steps);
 
-// Redraws the window's path: `colour` is a console colour, Sides::Both
-// also draws on the right-hand side.
-using RedrawFn = std::function<void(int colour, Sides sides)>;
+// A dot's centre: Left + Width / 2, Top + Height / 2, in single precision.
+QPointF centre(const QRectF &dot);
 
-// layOut, in this order: PicA, PicB (each skipped when its size would be
-// negative), the button under PicA (its Left uses the width it had before this
-// run), CmdB, redraw(eraseColour, Both) at the old dot positions, every imgGreen(k)
-// then b_imgGreen(k) moved by PicA's steps (imgGreen(63) stays), redraw(4, Both)
-// at the new positions, imgRed hidden. eraseColour is the surfaces' background
-// colour: 15 in the editor, 14 in the challenge. Never fails.
-void layOut(GridCanvas &canvas, float innerWidth, float innerHeight, int eraseColour,
-            const RedrawFn &redrawPath);
+// The controls laid out for an inner size, from where they stand now: PicA and
+// PicB by surfaceBounds (each keeps its bounds when its size would be
+// negative); the button under PicA at (PicA.Left + PicA.Width - w0 - 280,
+// PicA.Height + 1200), width PicA.Width / 5, where w0 is the width it had
+// before, its height kept; CmdB at (PicB.Left, PicB.Height + 1200), width
+// PicB.Width / 5, its height kept.
+Controls layOutControls(const Controls &current, float innerWidth, float innerHeight);
 
 } // namespace gridlayout

@@ -3,14 +3,13 @@
 #include "shell/mainframe.h"
 
 #include "forms/dialogs.h"
-#include "forms/picturesurface.h"
 #include "grid/challengeslot.h"
 #include "grid/challengewindow.h"
+#include "grid/dotgridview.h"
 #include "grid/editorwindow.h"
 #include "grid/workspace.h"
 #include "logic/challengestate.h"
 #include "logic/patternfile.h"
-#include "logic/replay.h"
 #include "shell/bitmapfile.h"
 #include "shell/samefile.h"
 
@@ -87,7 +86,7 @@ ChallengeWindow *MainFrame::showChallenge()
     // The first use creates and loads the challenge, whose own layout already
     // draws the stored pattern; the pattern is then drawn on its replay grid.
     ChallengeWindow *challenge = m_challengeSlot->window(true);
-    if (challenge) showLoadedPattern(m_challenge.stored, *challenge);
+    if (challenge) challenge->model().showStoredPattern();
     return challenge;
 }
 
@@ -108,7 +107,7 @@ void MainFrame::save()
     else if (QFileInfo::exists(file) && !QFileInfo(file).isFile())
         refused = QStringLiteral("it is not a regular file");
     const WriteResult written = refused.isEmpty()
-                                    ? writeBitmapFile(grid->PicA()->renderedImage(), file)
+                                    ? writeBitmapFile(grid->PicA()->image(), file)
                                     : WriteResult{false, refused};
     if (!written.ok)
         m_context.dialogs.message(this, QStringLiteral("The picture \"%1\" could not be saved: %2")

@@ -1,5 +1,4 @@
 #include "forms/colours.h"
-#include "logic/consolecolour.h"
 
 #include <QtTest>
 
@@ -12,7 +11,8 @@ private slots:
     void consoleTable();
     void outOfRangeWraps_data();
     void outOfRangeWraps();
-    void namedNumbers();
+    void standingOut_data();
+    void standingOut();
     void systemColoursHaveDistinctRoles();
 };
 
@@ -63,11 +63,30 @@ void TstColours::outOfRangeWraps()
     QCOMPARE(colours::console(number), colours::console(same));
 }
 
-void TstColours::namedNumbers()
+// A colour is kept where it stands out by 3:1; elsewhere it is lightened or
+// darkened just enough, keeping its hue.
+void TstColours::standingOut_data()
 {
-    QCOMPARE(colours::console(consolecolour::kRed), QColor(128, 0, 0));
-    QCOMPARE(colours::console(consolecolour::kLightYellow), QColor(255, 255, 0));
-    QCOMPARE(colours::console(consolecolour::kBrightWhite), QColor(255, 255, 255));
+    QTest::addColumn<QColor>("wanted");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("path on white") << colours::pathColour() << QColor(Qt::white) << true;
+    QTest::newRow("path on yellow") << colours::pathColour() << QColor(255, 255, 0) << true;
+    QTest::newRow("path on dark grey") << colours::pathColour() << QColor(53, 53, 53) << false;
+    QTest::newRow("path on black") << colours::pathColour() << QColor(Qt::black) << false;
+    QTest::newRow("outline on black") << QColor(Qt::black) << QColor(Qt::black) << false;
+    QTest::newRow("yellow on white") << QColor(255, 255, 0) << QColor(Qt::white) << false;
+}
+
+void TstColours::standingOut()
+{
+    QFETCH(QColor, wanted);
+    QFETCH(QColor, background);
+    QFETCH(bool, kept);
+    const QColor c = colours::standingOut(wanted, background);
+    QVERIFY2(colours::contrast(c, background) >= 3.0, qPrintable(c.name()));
+    QCOMPARE(c == wanted, kept);
+    if (!kept && wanted.hsvHue() >= 0) QCOMPARE(c.hsvHue(), wanted.hsvHue());
 }
 
 void TstColours::systemColoursHaveDistinctRoles()

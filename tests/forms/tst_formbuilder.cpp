@@ -1,7 +1,4 @@
 #include "forms/formbuilder.h"
-#include "forms/imagecontrol.h"
-#include "forms/pictures.h"
-#include "forms/picturesurface.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -28,13 +25,11 @@ private slots:
     void containersBecomeParents();
     void geometryFromTwips_data();
     void geometryFromTwips();
-    void imagesKeepExactTwips();
     void captionlessControlsAreNamedForAccessibility();
     void tabOrderFollowsTabIndex();
     void coloursAreResolved();
     void resolveColourDefinitions_data();
     void resolveColourDefinitions();
-    void picturesAreSharedAndTooltipsSet();
     void labelSettings();
     void captionAndToolTipForEachKind_data();
     void captionAndToolTipForEachKind();
@@ -50,7 +45,7 @@ private:
 namespace {
 
 ControlDef control(const char *name, ControlKind kind, const char *container, QRectF twips,
-                   int tabIndex = -1, int index = -1)
+                   int tabIndex = -1)
 {
     ControlDef c{};
     c.name = name;
@@ -61,14 +56,13 @@ ControlDef control(const char *name, ControlKind kind, const char *container, QR
     c.width = twips.width();
     c.height = twips.height();
     c.tabIndex = tabIndex;
-    c.index = index;
     return c;
 }
 
 } // namespace
 
-// A small window: a picture box holding an image array and a single image, two
-// buttons, a frame holding a label with a Tag, and a second picture box.
+// A small window: a picture box, two buttons, a frame holding a label with a
+// Tag, and a second picture box.
 FormDef TstFormBuilder::definition()
 {
     FormDef def{};
@@ -83,18 +77,6 @@ FormDef TstFormBuilder::definition()
     picA.back = ColourDef::fromSystem(colours::System::WindowBackground);
     picA.fore = ColourDef::fromSystem(colours::System::WindowText);
     def.controls.push_back(picA);
-    const double lefts[4] = {480, 1320, 2160, 2880};
-    for (int i = 3; i >= 0; --i) {
-        ControlDef dot = control("imgGreen", ControlKind::Image, "PicA",
-                                 {lefts[i], 240.0 + 120 * (i > 0), 240, 240}, -1, i);
-        dot.picture = PictureDef::GreenDot;
-        dot.toolTip = i == 0 ? nullptr : "切換通訊埠";
-        def.controls.push_back(dot);
-    }
-    ControlDef red = control("imgRed", ControlKind::Image, "PicA", {2280, 120, 240, 240});
-    red.picture = PictureDef::RedDot;
-    red.toolTip = "切換通訊埠";
-    def.controls.push_back(red);
     ControlDef test =
         control("CmdTest", ControlKind::CommandButton, nullptr, {3360, 2400, 1695, 1095}, 1);
     test.caption = "Test";
@@ -137,13 +119,9 @@ void TstFormBuilder::controlsInDefinitionOrderWithNames()
     QStringList names;
     for (QObject *c : m_built.controls)
         names << c->objectName();
-    QCOMPARE(names, QStringList({"PicA", "imgGreen(3)", "imgGreen(2)", "imgGreen(1)", "imgGreen(0)",
-                                 "imgRed", "CmdTest", "CmdB", "fraMain", "lblVersion", "PicB"}));
+    QCOMPARE(names,
+             QStringList({"PicA", "CmdTest", "CmdB", "fraMain", "lblVersion", "PicB"}));
     QCOMPARE(m_built.window, m_window);
-    QVERIFY(m_built.get<ImageControl>("imgGreen(3)"));
-    QCOMPARE(m_built.get<ImageControl>("imgGreen(3)")->index(), 3);
-    QCOMPARE(m_built.get<ImageControl>("imgRed")->index(), -1);
-    QVERIFY(!m_built.find("imgGreen(4)"));
     QVERIFY(!m_built.find("imgGreen"));
     QVERIFY(!m_built.get<QLabel>("CmdTest")); // wrong type
 }
@@ -167,12 +145,6 @@ void TstFormBuilder::propertiesOfEachControl_data()
     QTest::newRow("picture box") << "PicA"
                                  << "PictureBox"
                                  << "";
-    QTest::newRow("array element") << "imgGreen(2)"
-                                   << "Image"
-                                   << "";
-    QTest::newRow("single image") << "imgRed"
-                                  << "Image"
-                                  << "";
     QTest::newRow("button") << "CmdTest"
                             << "CommandButton"
                             << "";
@@ -199,12 +171,8 @@ void TstFormBuilder::propertiesOfEachControl()
 
 void TstFormBuilder::containersBecomeParents()
 {
-    auto *picA = m_built.get<PictureSurface>("PicA");
     auto *frame = m_built.get<QGroupBox>("fraMain");
-    QVERIFY(picA && frame);
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(m_built.get<QWidget>(QStringLiteral("imgGreen(%1)").arg(i))->parentWidget(), picA);
-    QCOMPARE(m_built.get<QWidget>("imgRed")->parentWidget(), picA);
+    QVERIFY(frame);
     QCOMPARE(m_built.get<QWidget>("lblVersion")->parentWidget(), frame);
     for (const char *top : {"PicA", "CmdTest", "CmdB", "fraMain", "PicB"})
         QCOMPARE(m_built.get<QWidget>(top)->parentWidget(), m_window);
@@ -215,8 +183,6 @@ void TstFormBuilder::geometryFromTwips_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
     QTest::newRow("PicA") << "PicA" << QRect(16, 16, 200, 133);
-    QTest::newRow("imgGreen(0)") << "imgGreen(0)" << QRect(32, 16, 16, 16);
-    QTest::newRow("imgGreen(1)") << "imgGreen(1)" << QRect(88, 24, 16, 16);
     QTest::newRow("CmdTest") << "CmdTest" << QRect(224, 160, 113, 73);
     QTest::newRow("frame above the client area") << "fraMain" << QRect(220, -1, 167, 140);
     QTest::newRow("label inside the frame") << "lblVersion" << QRect(100, 20, 34, 16);
@@ -231,16 +197,9 @@ void TstFormBuilder::geometryFromTwips()
     QCOMPARE(w->geometry(), pixels);
 }
 
-void TstFormBuilder::imagesKeepExactTwips()
-{
-    QCOMPARE(m_built.get<ImageControl>("imgGreen(2)")->twipsGeometry(),
-             QRectF(2160, 360, 240, 240));
-    QCOMPARE(m_built.get<ImageControl>("imgRed")->twipsGeometry(), QRectF(2280, 120, 240, 240));
-}
-
 void TstFormBuilder::captionlessControlsAreNamedForAccessibility()
 {
-    for (const char *name : {"PicA", "imgGreen(0)", "imgGreen(3)", "imgRed", "fraMain", "PicB"})
+    for (const char *name : {"PicA", "fraMain", "PicB"})
         QCOMPARE(m_built.get<QWidget>(name)->accessibleName(), QString::fromLatin1(name));
     // Captioned controls are known by their caption instead.
     QCOMPARE(m_built.get<QWidget>("CmdTest")->accessibleName(), QString());
@@ -252,8 +211,8 @@ void TstFormBuilder::tabOrderFollowsTabIndex()
     m_window->show();
     QApplication::setActiveWindow(m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    // Labels, frames and images never take the focus.
-    for (const char *name : {"fraMain", "lblVersion", "imgGreen(0)", "imgRed"})
+    // Labels and frames never take the focus.
+    for (const char *name : {"fraMain", "lblVersion"})
         QCOMPARE(m_built.get<QWidget>(name)->focusPolicy() & Qt::TabFocus, 0);
 
     m_built.get<QWidget>("CmdB")->setFocus();
@@ -269,12 +228,12 @@ void TstFormBuilder::tabOrderFollowsTabIndex()
 void TstFormBuilder::coloursAreResolved()
 {
     const QPalette pal = QApplication::palette();
-    auto *picA = m_built.get<PictureSurface>("PicA");
-    auto *picB = m_built.get<PictureSurface>("PicB");
-    QCOMPARE(picA->backColor(), pal.color(colours::paletteRole(colours::System::WindowBackground)));
-    QCOMPARE(picA->foreColor(), pal.color(colours::paletteRole(colours::System::WindowText)));
-    QCOMPARE(picB->backColor(), QColor(255, 255, 0));
-    QCOMPARE(picB->foreColor(), pal.color(QPalette::Text)); // unset: window text
+    auto *picA = m_built.get<QWidget>("PicA");
+    auto *picB = m_built.get<QWidget>("PicB");
+    QCOMPARE(picA->palette().color(QPalette::Window),
+             pal.color(colours::paletteRole(colours::System::WindowBackground)));
+    QCOMPARE(picB->palette().color(QPalette::Window), QColor(255, 255, 0));
+    QVERIFY(picA->autoFillBackground());
 }
 
 void TstFormBuilder::resolveColourDefinitions_data()
@@ -309,27 +268,6 @@ void TstFormBuilder::resolveColourDefinitions()
     }
 }
 
-void TstFormBuilder::picturesAreSharedAndTooltipsSet()
-{
-    auto *g0 = m_built.get<ImageControl>("imgGreen(0)");
-    auto *g3 = m_built.get<ImageControl>("imgGreen(3)");
-    auto *red = m_built.get<ImageControl>("imgRed");
-    QCOMPARE(g0->picture().cacheKey(), g3->picture().cacheKey());
-    QVERIFY(g0->picture().cacheKey() != red->picture().cacheKey());
-    QCOMPARE(g0->picture().toImage().convertToFormat(QImage::Format_ARGB32),
-             pictures::greenDotImage());
-    QCOMPARE(red->picture().toImage().convertToFormat(QImage::Format_ARGB32),
-             pictures::redDotImage());
-    QCOMPARE(g0->toolTip(), QString());
-    QCOMPARE(g3->toolTip(), QStringLiteral("切換通訊埠"));
-    QCOMPARE(red->toolTip(), QStringLiteral("切換通訊埠"));
-    // A second window shares the same pictures.
-    QWidget other;
-    const BuiltForm again = buildForm(definition(), &other);
-    QCOMPARE(again.get<ImageControl>("imgGreen(1)")->picture().cacheKey(),
-             g0->picture().cacheKey());
-}
-
 void TstFormBuilder::labelSettings()
 {
     auto *label = m_built.get<QLabel>("lblVersion");
@@ -351,7 +289,6 @@ void TstFormBuilder::captionAndToolTipForEachKind_data()
     QTest::newRow("window") << "" << true;
     QTest::newRow("action") << "action" << true;
     QTest::newRow("picture box") << "PicA" << false;
-    QTest::newRow("image") << "imgGreen(1)" << false;
 }
 
 void TstFormBuilder::captionAndToolTipForEachKind()

@@ -30,30 +30,6 @@ private slots:
 
 namespace {
 
-enum class Px { Clear, Outline, Fill, White };
-
-// The expected pixel class at (x, y), straight from the row table of the disc.
-Px expectedDot(int x, int y)
-{
-    struct Row {
-        int oFrom, oTo;
-        bool run;
-        int fFrom, fTo;
-    };
-    static const Row rows[16] = {
-        {-1, -1, false, -1, -1}, {5, 10, true, -1, -1}, {4, 11, false, 5, 10},
-        {3, 12, false, 4, 11},   {2, 13, false, 3, 12}, {1, 14, false, 2, 13},
-        {1, 14, false, 2, 13},   {1, 14, false, 2, 13}, {1, 14, false, 2, 13},
-        {1, 14, false, 2, 13},   {1, 14, false, 2, 13}, {2, 13, false, 3, 12},
-        {3, 12, false, 4, 11},   {4, 11, false, 5, 10}, {5, 10, true, -1, -1},
-        {-1, -1, false, -1, -1}};
-    const Row &r = rows[y];
-    if (r.run ? (x >= r.oFrom && x <= r.oTo) : (x == r.oFrom || x == r.oTo)) return Px::Outline;
-    if (r.fFrom >= 0 && x >= r.fFrom && x <= r.fTo)
-        return (y == 5 || y == 6) && (x == 4 || x == 5) ? Px::White : Px::Fill;
-    return Px::Clear;
-}
-
 bool isConsoleColour(QRgb c)
 {
     for (int n = 0; n < 16; ++n)
@@ -75,40 +51,41 @@ void TstPictures::dotMatchesPixelTable_data()
     QTest::newRow("red") << pictures::redDotImage() << qRgb(255, 0, 0);
 }
 
+// A 14 x 14 disc in the middle of the 16 x 16 picture, mirror-symmetric left
+// to right and top to bottom but for its highlight: a closed one-pixel black
+// ring round the fill, with a 2 x 2 white highlight up and left of the centre.
 void TstPictures::dotMatchesPixelTable()
 {
     QFETCH(QImage, image);
     QFETCH(QRgb, fill);
     QCOMPARE(image.size(), QSize(16, 16));
     QVERIFY(image.hasAlphaChannel());
-    int outline = 0, filled = 0, white = 0;
-    for (int y = 0; y < 16; ++y) {
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    const auto at = [&](int x, int y) {
+        return x < 0 || y < 0 || x > 15 || y > 15 ? QRgb(0) : image.pixel(x, y);
+    };
+    QRect shown;
+    for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
-            const QRgb px = image.pixel(x, y);
+            const QRgb px = at(x, y);
             const QString where = QStringLiteral("pixel (%1,%2)").arg(x).arg(y);
-            switch (expectedDot(x, y)) {
-            case Px::Clear:
-                QVERIFY2(qAlpha(px) == 0, qPrintable(where));
-                break;
-            case Px::Outline:
-                QVERIFY2(px == qRgb(0, 0, 0), qPrintable(where));
-                ++outline;
-                break;
-            case Px::Fill:
-                QVERIFY2(px == fill, qPrintable(where));
-                ++filled;
-                break;
-            case Px::White:
-                QVERIFY2(px == qRgb(255, 255, 255), qPrintable(where));
-                ++white;
-                break;
-            }
+            QVERIFY2(qAlpha(px) == 0 || px == black || px == fill || px == white,
+                     qPrintable(where));
+            if (qAlpha(px)) shown |= QRect(x, y, 1, 1);
+            // The inside never touches the transparent surround: the ring is closed.
+            if (px == fill || px == white)
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                    QVERIFY2(qAlpha(at(x + d.x(), y + d.y())), qPrintable(where));
+            const bool highlight = (x == 4 || x == 5) && (y == 5 || y == 6);
+            QVERIFY2((px == white) == highlight, qPrintable(where));
+            // Symmetric, the highlight counted as fill.
+            const auto plain = [&](QRgb c) { return c == white ? fill : c; };
+            QVERIFY2(plain(px) == plain(at(15 - x, y)) && plain(px) == plain(at(x, 15 - y)),
+                     qPrintable(where));
         }
-    }
-    // The table itself: a one-pixel ring, 2 x 2 highlight, 14 x 14 disc.
-    QCOMPARE(white, 4);
-    QCOMPARE(outline, 36);
-    QCOMPARE(outline + filled + white, 156);
+    QCOMPARE(shown, QRect(1, 1, 14, 14));
+    QCOMPARE(pixelCount(image, black), 36); // one pixel wide all round
+    QCOMPARE(pixelCount(image, black) + pixelCount(image, fill) + pixelCount(image, white), 156);
 }
 
 void TstPictures::dotsDifferOnlyInFill()

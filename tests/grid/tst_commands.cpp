@@ -1,15 +1,45 @@
 // The editor's Test and the challenge's Summit as procedures: what they ask,
-// write, report and draw, driven through scripted dialogs and a recording canvas.
+// write, report and show, driven through scripted dialogs on a grid model.
 #include "grid/commands.h"
+#include "grid/gridwindow.h"
 #include "logic/patternfile.h"
-#include "logic/replay.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/paths.h"
-#include "support/recordingcanvas.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// An editor's model, laid out as the window is, with `dots` clicked.
+struct Editor {
+    GridModel model{initialGeometry(forms::griddefs::editor())};
+    explicit Editor(std::initializer_list<int> dots)
+    {
+        model.layOut(13515, 6090);
+        for (const int d : dots)
+            model.recordClick(d);
+    }
+    bool nothingReplayed() const { return model.segments(Side::B).isEmpty(); }
+};
+
+// A challenge's model on `stored`, with `dots` clicked as the attempt.
+struct Challenge {
+    GridState attempt;
+    Pattern stored;
+    GridModel model;
+    Challenge(const Values &pattern, std::initializer_list<int> dots)
+        : stored(patternOf(pattern)),
+          model(initialGeometry(forms::griddefs::challenge()), attempt, stored)
+    {
+        model.layOut(14055, 8820);
+        for (const int d : dots)
+            model.recordClick(d);
+    }
+};
+
+} // namespace
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -29,15 +59,14 @@ private slots:
     void summitSorryYesResetsTheAttempt();
     void summitSorryNoCloses();
     void summitWithNoDotIsSorry();
-    void loadedPatternLaysOutB();
 };
 
 void TestCommands::testAsksWithTheDefinedPrompt()
 {
     FakeDialogs dialogs;
-    RecordingCanvas canvas;
+    Editor editor{0};
     QTemporaryDir dir;
-    runTest(dialogs, nullptr, dir.path(), pathOf({1}), canvas);
+    runTest(dialogs, nullptr, dir.path(), editor.model);
     QCOMPARE(dialogs.requests().size(), 1);
     const auto &r = dialogs.last();
     QCOMPARE(r.kind, FakeDialogs::Kind::Prompt);
@@ -50,35 +79,25 @@ void TestCommands::testWritesAndReplays()
 {
     FakeDialogs dialogs;
     dialogs.answerText(QStringLiteral("Default.txt"));
-    RecordingCanvas canvas;
+    Editor editor{0, 9, 18};
     QTemporaryDir dir;
-    const QString written = runTest(dialogs, nullptr, dir.path(), pathOf({1, 10, 19}), canvas);
+    const QString written = runTest(dialogs, nullptr, dir.path(), editor.model);
     QCOMPARE(written, dir.path() + QStringLiteral("/Default.txt"));
     QCOMPARE(readFile(written), patternFileBytes({1, 10, 19}));
     QCOMPARE(dialogs.messages().size(), 0); // success says nothing
-    const auto lines = canvas.linesOn(Side::B);
-    QCOMPARE(lines.size(), size_t(3));
-    QCOMPARE(lines[0].from, canvas.centreB(0));
-    QCOMPARE(lines[0].to, canvas.centreB(0));
-    QCOMPARE(lines[1].from, canvas.centreB(9));
-    QCOMPARE(lines[1].to, canvas.centreB(0));
-    QCOMPARE(lines[2].from, canvas.centreB(18));
-    QCOMPARE(lines[2].to, canvas.centreB(9));
-    for (const auto &l : lines)
-        QCOMPARE(l.colour, 4);
-    QCOMPARE(canvas.redCount(Side::B), 3);
-    QVERIFY(canvas.linesOn(Side::A).empty());
+    QCOMPARE(editor.model.segments(Side::B).size(), 3); // replayed
+    QVERIFY(editor.model.isRed(Side::B, 18));
 }
 
 void TestCommands::testCancelDoesNothing()
 {
     FakeDialogs dialogs;
     dialogs.answerText(QString()); // Cancel, or OK on an emptied field
-    RecordingCanvas canvas;
+    Editor editor{0, 1};
     QTemporaryDir dir;
-    QVERIFY(runTest(dialogs, nullptr, dir.path(), pathOf({1, 2}), canvas).isEmpty());
+    QVERIFY(runTest(dialogs, nullptr, dir.path(), editor.model).isEmpty());
     QVERIFY(QDir(dir.path()).isEmpty());
-    QVERIFY(canvas.lines.empty());
+    QVERIFY(editor.nothingReplayed());
     QCOMPARE(dialogs.messages().size(), 0);
 }
 
@@ -98,16 +117,15 @@ void TestCommands::testRefusesNamesThatAreNotPlain()
     QFETCH(QString, name);
     FakeDialogs dialogs;
     dialogs.answerText(name);
-    RecordingCanvas canvas;
+    Editor editor{2};
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    QVERIFY(runTest(dialogs, nullptr, dir.path() + QStringLiteral("/sub"), pathOf({3}), canvas)
-                .isEmpty());
+    QVERIFY(runTest(dialogs, nullptr, dir.path() + QStringLiteral("/sub"), editor.model).isEmpty());
     QCOMPARE(dialogs.messages().size(), 1);
     QVERIFY(dialogs.messages()[0].text.contains(name));
     QVERIFY(QDir(dir.path() + QStringLiteral("/sub")).isEmpty());
     QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/escape.txt")));
-    QVERIFY(canvas.lines.empty());
+    QVERIFY(editor.nothingReplayed());
 }
 
 void TestCommands::testLeavesARefusedTargetAlone()
@@ -122,32 +140,32 @@ void TestCommands::testLeavesARefusedTargetAlone()
     QVERIFY(QFile::link(target, folder.filePath(QStringLiteral("link.txt"))));
     FakeDialogs dialogs;
     dialogs.answerText(QStringLiteral("link.txt"));
-    RecordingCanvas canvas;
-    QVERIFY(runTest(dialogs, nullptr, folder.path(), pathOf({1, 2}), canvas).isEmpty());
+    Editor editor{0, 1};
+    QVERIFY(runTest(dialogs, nullptr, folder.path(), editor.model).isEmpty());
     QCOMPARE(dialogs.messages().size(), 1);
     QVERIFY(dialogs.messages()[0].text.contains(folder.filePath(QStringLiteral("link.txt"))));
     QVERIFY(precious.open(QIODevice::ReadOnly));
     QCOMPARE(precious.readAll(), QByteArray("keep me"));
-    QVERIFY(canvas.lines.empty());
+    QVERIFY(editor.nothingReplayed());
 }
 
 void TestCommands::testReportsAFileThatCannotBeWritten()
 {
     FakeDialogs dialogs;
     dialogs.answerText(QStringLiteral("Default.txt"));
-    RecordingCanvas canvas;
+    Editor editor{0, 1};
     QTemporaryDir dir;
     // A folder that is really a file: creation fails whoever runs the test.
     const QString notAFolder = dir.path() + QStringLiteral("/plain.txt");
     QVERIFY(writeFile(notAFolder, QByteArray()));
-    QVERIFY(runTest(dialogs, nullptr, notAFolder, pathOf({1, 2}), canvas).isEmpty());
+    QVERIFY(runTest(dialogs, nullptr, notAFolder, editor.model).isEmpty());
     QCOMPARE(dialogs.messages().size(), 1);
     const QString text = dialogs.messages()[0].text;
     QVERIFY2(text.contains(notAFolder + QStringLiteral("/Default.txt")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral(": ")) && !text.endsWith(QStringLiteral(": ")),
              qPrintable(text)); // the system's reason follows the name
-    QVERIFY(canvas.lines.empty());
-    QCOMPARE(canvas.redCount(Side::B), 0);
+    QVERIFY(editor.nothingReplayed());
+    QVERIFY(!editor.model.isRed(Side::B, 0));
 }
 
 // The user's data folder does not exist before the first Test writes there.
@@ -155,10 +173,10 @@ void TestCommands::testCreatesTheFolderOnFirstUse()
 {
     FakeDialogs dialogs;
     dialogs.answerText(QStringLiteral("Default.txt"));
-    RecordingCanvas canvas;
+    Editor editor{0, 1};
     QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/share/plimso");
-    QCOMPARE(runTest(dialogs, nullptr, folder, pathOf({1, 2}), canvas),
+    QCOMPARE(runTest(dialogs, nullptr, folder, editor.model),
              folder + QStringLiteral("/Default.txt"));
     QCOMPARE(readFile(folder + QStringLiteral("/Default.txt")).left(6), QByteArray("1\r\n2\r\n"));
     QCOMPARE(dialogs.messages().size(), 0);
@@ -169,14 +187,14 @@ void TestCommands::testOverwritesAndKeepsTheDrawing()
     FakeDialogs dialogs;
     dialogs.answerText(QStringLiteral("p.txt"));
     dialogs.answerText(QStringLiteral("p.txt"));
-    RecordingCanvas canvas;
+    Editor editor{4};
     QTemporaryDir dir;
     // An earlier pattern file of that name is replaced.
     QVERIFY(writePatternFile(dir.path() + QStringLiteral("/p.txt"), pathOf({40, 41, 42, 43})).ok);
-    runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
-    runTest(dialogs, nullptr, dir.path(), pathOf({5}), canvas);
+    runTest(dialogs, nullptr, dir.path(), editor.model);
+    runTest(dialogs, nullptr, dir.path(), editor.model);
     QCOMPARE(readFile(dir.path() + QStringLiteral("/p.txt")).size(), 3 + 63 * 2);
-    QCOMPARE(canvas.linesOn(Side::B).size(), size_t(2)); // drawn again over the first replay
+    QCOMPARE(editor.model.segments(Side::B).size(), 1); // drawn again over the first replay
 }
 
 void TestCommands::dotPosition_data()
@@ -198,95 +216,48 @@ void TestCommands::dotPosition()
 void TestCommands::summitGood()
 {
     FakeDialogs dialogs;
-    RecordingCanvas canvas;
-    GridState state;
-    state.dotPath = pathOf({3, 2, 1});
-    state.dotCount = 3;
-    const auto outcome = runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}));
+    Challenge c({1, 2, 3}, {2, 1, 0});
+    const auto outcome = runSummit(dialogs, nullptr, c.model, c.stored);
     QCOMPARE(outcome, SummitOutcome::Close);
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.last().text, QStringLiteral("You are good"));
     QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::Ok);
     QVERIFY(dialogs.last().title.isEmpty()); // the application title
-    QVERIFY(!canvas.log.contains("clear A"));
+    QCOMPARE(c.model.segments(Side::A).size(), 3);
 }
 
 void TestCommands::summitSorryYesResetsTheAttempt()
 {
     FakeDialogs dialogs;
     dialogs.answerMessage(Dialogs::Answer::Yes);
-    RecordingCanvas canvas;
-    GridState state;
-    state.dotPath = pathOf({2, 3});
-    state.dotPath[63] = std::int16_t(9);
-    state.dotCount = 2;
-    for (int k : {1, 2})
-        canvas.setDotPicture(Side::A, k, DotPicture::Red);
-    canvas.setDotPicture(Side::B, 5, DotPicture::Red);
-    // A stray line that the path no longer explains goes too.
-    canvas.drawLine(Side::A, canvas.centreA(1), canvas.centreA(40), 4);
-    canvas.drawLine(Side::B, canvas.centreB(1), canvas.centreB(2), 4);
-    const auto outcome = runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3}));
+    Challenge c({1, 2, 3}, {1, 2});
+    const auto outcome = runSummit(dialogs, nullptr, c.model, c.stored);
     QCOMPARE(outcome, SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
     QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::YesNo);
-    QVERIFY(canvas.linesOn(Side::A).empty());
-    QCOMPARE(canvas.linesOn(Side::B).size(), size_t(1));
-    QCOMPARE(state.dotCount, std::int16_t(0));
-    for (int p = 0; p < 63; ++p)
-        QCOMPARE(state.dotPath[size_t(p)], PathEntry(std::int16_t(0)));
-    QCOMPARE(valueOf(state.dotPath[63]), std::int16_t(9)); // position 63 is not reset
-    QCOMPARE(canvas.redCount(Side::A), 0);
-    QCOMPARE(canvas.redCount(Side::B), 1); // the stored pattern's side is left alone
+    QVERIFY(c.model.segments(Side::A).isEmpty());
+    QVERIFY(!c.model.isRed(Side::A, 1));
+    QCOMPARE(c.attempt.dotCount, std::int16_t(0));
+    QCOMPARE(c.model.segments(Side::B).size(), 3); // the stored pattern is left alone
 }
 
 void TestCommands::summitSorryNoCloses()
 {
     FakeDialogs dialogs;
     dialogs.answerMessage(Dialogs::Answer::No);
-    RecordingCanvas canvas;
-    GridState state;
-    state.dotPath = pathOf({1, 3});
-    state.dotCount = 2;
-    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3})),
-             SummitOutcome::Close);
-    QVERIFY(!canvas.log.contains("clear A"));
-    QCOMPARE(state.dotCount, std::int16_t(2));
+    Challenge c({1, 2, 3}, {0, 2});
+    QCOMPARE(runSummit(dialogs, nullptr, c.model, c.stored), SummitOutcome::Close);
+    QCOMPARE(c.model.segments(Side::A).size(), 2);
+    QCOMPARE(c.attempt.dotCount, std::int16_t(2));
 }
 
 void TestCommands::summitWithNoDotIsSorry()
 {
     FakeDialogs dialogs;
     dialogs.answerMessage(Dialogs::Answer::Yes);
-    RecordingCanvas canvas;
-    GridState state; // nothing recorded
-    QCOMPARE(runSummit(dialogs, nullptr, state, canvas, patternOf(Values{1, 2, 3})),
-             SummitOutcome::TryAgain);
+    Challenge c({1, 2, 3}, {}); // nothing recorded
+    QCOMPARE(runSummit(dialogs, nullptr, c.model, c.stored), SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
-}
-
-void TestCommands::loadedPatternLaysOutB()
-{
-    RecordingCanvas canvas;
-    canvas.setControlRect(GridControl::PicB, QRectF(7000, 1000, 5550, 2490));
-    showLoadedPattern(patternOf(Values{5, 0, 7}), canvas);
-    // Column step 5550 / 9 = 616.67; row step 2490 / 7 = 355.71, rounded to 356.
-    QCOMPARE(canvas.dotRect(Side::B, 0).topLeft(), QPointF(240, 120));
-    QCOMPARE(canvas.dotRect(Side::B, 62).topLeft(),
-             QPointF(float(8 * (5550.0f / 9.0f) + 240.0f), 6 * 356 + 120));
-    QCOMPARE(canvas.dotRect(Side::B, 10).top(), 356.0 + 120);
-    const auto lines = canvas.linesOn(Side::B);
-    QCOMPARE(lines.size(), size_t(2)); // 5, then 7 joined across the 0
-    QCOMPARE(lines[0].from, canvas.centreB(4));
-    QCOMPARE(lines[1].from, canvas.centreB(6));
-    QCOMPARE(lines[1].to, canvas.centreB(4));
-    QCOMPARE(lines[1].colour, 4);
-    QCOMPARE(canvas.redCount(Side::B), 2);
-    // A row step of exactly half a twip rounds to the even neighbour: 703.5 / 7 = 100.5 -> 100.
-    RecordingCanvas half;
-    half.setControlRect(GridControl::PicB, QRectF(0, 0, 900, 703.5));
-    showLoadedPattern(Pattern{}, half);
-    QCOMPARE(half.dotRect(Side::B, 9).top(), 100.0 + 120); // 703.5 / 7 = 100.5 -> 100
 }
 
 QTEST_GUILESS_MAIN(TestCommands)

@@ -1,8 +1,6 @@
 // The frame's document commands end to end inside one process: New, Close,
 // Exit, Open as a challenge, Save as a bitmap and Print, through scripted dialogs.
-#include "forms/imagecontrol.h"
 #include "forms/pictures.h"
-#include "forms/picturesurface.h"
 #include "grid/challengewindow.h"
 #include "grid/editorwindow.h"
 #include "logic/challengestate.h"
@@ -10,6 +8,7 @@
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/frameinput.h"
+#include "support/gridinput.h"
 #include "support/surfacepixels.h"
 #include "support/testenv.h"
 
@@ -29,11 +28,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool isRed(const ImageControl *dot)
-{
-    return dot->picture().toImage().pixel(8, 8) == pictures::redDotImage().pixel(8, 8);
-}
 
 // The caption a child window paints in its title bar, as handed to the style.
 QString shownCaption(QMdiSubWindow *sub)
@@ -138,9 +132,9 @@ private slots:
         QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
         triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
-        QTest::mouseClick(doc->imgGreen(3), Qt::LeftButton);
+        clickDot(doc->PicA(), 3);
         open(path("p.txt"));
-        QTest::mouseClick(challenge()->imgGreen(7), Qt::LeftButton);
+        clickDot(challenge()->PicA(), 7);
         QCOMPARE(m_challenge.attempt.dotCount, std::int16_t(1));
         triggerMenu(frame(), "mnuFileExit");
         QTRY_VERIFY(!frame().isVisible());
@@ -174,10 +168,10 @@ private slots:
         QCOMPARE(m_challenge.stored[2], std::int16_t(7));
         QCOMPARE(m_challenge.stored[3], std::int16_t(0));
         for (int k = 0; k < 63; ++k)
-            QCOMPARE(isRed(w->b_imgGreen(k)), k >= 4 && k <= 6);
+            QCOMPARE(w->model().isRed(Side::B, k), k >= 4 && k <= 6);
         // The path is on PicB in colour 4, between the centres of dots 4 and 6.
-        const QImage b = w->PicB()->backingImage();
-        const QPointF mid = GridCanvas::centre(w->dotRect(Side::A, 5)) / 15.0;
+        const QImage b = w->PicB()->image();
+        const QPointF mid = gridlayout::centre(w->model().dotRect(Side::B, 5)) / 15.0;
         QCOMPARE(QColor(b.pixel(int(mid.x()) - 12, int(mid.y()))), QColor(128, 0, 0));
         QCOMPARE(m_dialogs.messages().size(), 0);
     }
@@ -200,11 +194,11 @@ private slots:
         open(path("a.txt"));
         ChallengeWindow *w = challenge();
         const auto mid = [w](int a, int b) {
-            return (GridCanvas::centre(w->dotRect(Side::B, a)) +
-                    GridCanvas::centre(w->dotRect(Side::B, b))) /
+            return (gridlayout::centre(w->model().dotRect(Side::B, a)) +
+                    gridlayout::centre(w->model().dotRect(Side::B, b))) /
                    30.0;
         };
-        const auto at = [w](QPointF p) { return w->PicB()->backingImage().pixel(p.toPoint()); };
+        const auto at = [w](QPointF p) { return w->PicB()->image().pixel(p.toPoint()); };
         QCOMPARE(at(mid(0, 1)), qRgb(128, 0, 0));
         w->subWindow()->showMinimized();
         open(path("b.txt"));
@@ -214,7 +208,7 @@ private slots:
         QCOMPARE(at(mid(0, 1)), qRgb(255, 255, 0)); // the first pattern is gone
         QCOMPARE(at(mid(39, 49)), qRgb(128, 0, 0));
         for (int k = 0; k < 63; ++k)
-            QCOMPARE(isRed(w->b_imgGreen(k)), k == 39 || k == 49);
+            QCOMPARE(w->model().isRed(Side::B, k), k == 39 || k == 49);
     }
 
     void badFileIsReportedAndChangesNothing_data()
@@ -334,8 +328,8 @@ private slots:
     {
         triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
-        QTest::mouseClick(doc->imgGreen(0), Qt::LeftButton);
-        QTest::mouseClick(doc->imgGreen(10), Qt::LeftButton);
+        clickDot(doc->PicA(), 0);
+        clickDot(doc->PicA(), 10);
         m_dialogs.answerText(path("grid.bmp"));
         triggerMenu(frame(), "mnuFileSave");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
@@ -346,7 +340,7 @@ private slots:
         QVERIFY(pixelCount(saved, qRgb(128, 0, 0)) > 20);       // the path
         QVERIFY(pixelCount(saved, qRgb(0, 255, 0)) > 50 * 100); // green dots
         QVERIFY(pixelCount(saved, qRgb(255, 0, 0)) >= 2 * 100); // two red dots
-        const QPoint origin = doc->imgGreen(0)->geometry().topLeft();
+        const QPoint origin = doc->PicA()->dotRect(0).topLeft();
         QCOMPARE(saved.pixelColor(origin + QPoint(8, 8)), QColor(255, 0, 0));
     }
 
@@ -448,23 +442,23 @@ private slots:
         triggerMenu(frame(), "mnuFileNew");
         EditorWindow *doc = currentEditor();
         for (int k : {0, 9, 18})
-            QTest::mouseClick(doc->imgGreen(k), Qt::LeftButton);
+            clickDot(doc->PicA(), k);
         m_dialogs.answerText(QStringLiteral("Default.txt"));
         QTest::mouseClick(doc->CmdTest(), Qt::LeftButton);
         QCOMPARE(QFileInfo(path("Default.txt")).size(), 133);
-        QVERIFY(isRed(doc->b_imgGreen(9)));
+        QVERIFY(doc->model().isRed(Side::B, 9));
 
         open(path("Default.txt"));
         ChallengeWindow *w = challenge();
         for (int k : {18, 9, 0})
-            QTest::mouseClick(w->imgGreen(k), Qt::LeftButton);
+            clickDot(w->PicA(), k);
         QTest::mouseClick(w->CmdA(), Qt::LeftButton);
         QCOMPARE(m_dialogs.last().text, QStringLiteral("You are good"));
         QTRY_VERIFY(!challenge());
         QCOMPARE(area()->subWindowList().size(), 1);
 
         // A replay dot tells its position.
-        QTest::mouseClick(doc->b_imgGreen(0), Qt::LeftButton);
+        clickDot(doc->PicB(), 0);
         QCOMPARE(m_dialogs.last().text, QStringLiteral("240 120"));
     }
 };

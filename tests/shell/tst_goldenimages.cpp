@@ -56,7 +56,9 @@ void clickAt(QWidget *surface, QPoint p, bool doubleClick = false)
     if (!target) target = surface;
     const QPoint local = target->mapFrom(surface, p);
     QTest::mouseClick(target, Qt::LeftButton, {}, local);
-    if (doubleClick) QTest::mouseDClick(target, Qt::LeftButton, {}, local);
+    if (!doubleClick) return;
+    QTest::mouseDClick(target, Qt::LeftButton, {}, local);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, local);
 }
 
 QImage image(QWidget *w)

@@ -1,0 +1,389 @@
+#include "grid/dotgridview.h"
+
+#include "forms/pictures.h"
+#include "forms/twips.h"
+#include "grid/dotgridaccessible.h"
+#include "logic/gridmodel.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QTimer>
+#include <QToolTip>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr std::array<int, kDotCount> stackFrom(bool firstOnTop)
+{
+    // PicA: 62 at the bottom up to 0 on top. PicB: 0 at the bottom, then 62 up to 1.
+    std::array<int, kDotCount> order{};
+    int n = 0;
+    if (!firstOnTop) order[size_t(n++)] = 0;
+    for (int i = kDotCount - 1; i >= 1; --i)
+        order[size_t(n++)] = i;
+    if (firstOnTop) order[size_t(n++)] = 0;
+    return order;
+}
+constexpr std::array<int, kDotCount> kOrderA = stackFrom(true);
+constexpr std::array<int, kDotCount> kOrderB = stackFrom(false);
+
+// A point names the pixel to its right and below. Qt draws one-device-pixel
+// pens on that pixel, but fills wider pens by pixel centres; aim those so their
+// edges fall on pixel edges around the named pixel, or a width-5 point comes
+// out 4 pixels wide. Only for unantialiased drawing at ratio 1.
+QPointF aim(QPointF logical, int width)
+{
+    if (width <= 1) return logical;
+    const auto snap = [&](qreal v) { return std::round(v + 0.5 - width / 2.0) + width / 2.0; };
+    return QPointF(snap(logical.x()), snap(logical.y()));
+}
+
+// The defined 16-pixel dot picture, its outline in `outline`; shared.
+QPixmap dotPixmap(QRgb fill, QRgb outline)
+{
+    const QString key = QStringLiteral("plimso/dot/%1/%2").arg(fill, 8, 16).arg(outline, 8, 16);
+    QPixmap pm;
+    if (!QPixmapCache::find(key, &pm)) {
+        pm = QPixmap::fromImage(pictures::dotImage(fill, outline));
+        QPixmapCache::insert(key, pm);
+    }
+    return pm;
+}
+
+// The same disc drawn at device resolution: a 14-pixel disc with an even
+// one-pixel outline and a small highlight, all in logical pixels.
+void paintRoundDot(QPainter &p, const QRect &r, const QColor &fill, const QColor &outline)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(outline, 1.0));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(r.x() + 4, r.y() + 5, 2, 2));
+    p.restore();
+}
+
+const QColor kGreenFill(0, 255, 0);
+const QColor kRedFill(255, 0, 0);
+
+} // namespace
+
+DotGridView::DotGridView(GridModel &model, Side side, QWidget *parent)
+    : QWidget(parent), m_model(model), m_side(side)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // the pointing hand over dots
+    QAccessible::installFactory(&dotGridAccessibleFactory);
+    for (int i = 0; i < kDotCount; ++i)
+        m_accessibleIds[size_t(i)] =
+            QAccessible::registerAccessibleInterface(new DotAccessible(this, i));
+    connect(&m_model, &GridModel::changed, this, &DotGridView::onChanged);
+    connect(&m_model, &GridModel::dotChanged, this, &DotGridView::onDotChanged);
+    connect(&m_model, &GridModel::laidOut, this, &DotGridView::onLaidOut);
+}
+
+DotGridView::~DotGridView()
+{
+    for (const QAccessible::Id id : m_accessibleIds)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+void DotGridView::setBackground(const colours::Fill &fill)
+{
+    m_background = fill;
+    update();
+}
+
+void DotGridView::setLineWidth(int pixels)
+{
+    m_lineWidth = std::max(pixels, 1);
+    update();
+}
+
+void DotGridView::setDotToolTip(int index, const QString &tip)
+{
+    if (index >= 0 && index < kDotCount) m_tips[size_t(index)] = tip;
+}
+
+QString DotGridView::dotToolTip(int index) const
+{
+    return index >= 0 && index < kDotCount ? m_tips[size_t(index)] : QString();
+}
+
+QRect DotGridView::dotRect(int index) const
+{
+    return twips::toPixels(m_model.dotRect(m_side, index));
+}
+
+int DotGridView::dotAt(QPoint p) const
+{
+    const auto &order = paintOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if (dotRect(*it).contains(p)) return *it;
+    return -1;
+}
+
+bool DotGridView::focusRingShown() const
+{
+    return !m_renderingImage && hasFocus() &&
+           (m_keyboardUsed || window()->testAttribute(Qt::WA_KeyboardFocusChange));
+}
+
+QColor DotGridView::backgroundColour() const
+{
+    return m_background.resolve(palette());
+}
+
+QColor DotGridView::pathColour() const
+{
+    return colours::standingOut(colours::pathColour(), backgroundColour());
+}
+
+QColor DotGridView::outlineColour() const
+{
+    return colours::standingOut(Qt::black, backgroundColour());
+}
+
+QImage DotGridView::image() const
+{
+    QImage out(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    out.fill(backgroundColour());
+    auto *self = const_cast<DotGridView *>(this);
+    self->m_renderingImage = true;
+    self->render(&out);
+    self->m_renderingImage = false;
+    return out;
+}
+
+void DotGridView::press(int index)
+{
+    if (index < 0 || index >= kDotCount) return;
+    if (m_side == Side::A)
+        emit dotActivated(index);
+    else
+        QTimer::singleShot(0, this, [this, index] { emit dotActivated(index); });
+}
+
+QAccessibleInterface *DotGridView::dotInterface(int index) const
+{
+    if (index < 0 || index >= kDotCount) return nullptr;
+    return QAccessible::accessibleInterface(m_accessibleIds[size_t(index)]);
+}
+
+const std::array<int, kDotCount> &DotGridView::paintOrder() const
+{
+    return m_side == Side::A ? kOrderA : kOrderB;
+}
+
+void DotGridView::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect dirty = event->rect();
+    const QColor back = backgroundColour();
+    p.fillRect(dirty, back);
+    // A whole device pixel per logical one: the defined pictures and crisp,
+    // unantialiased lines. Otherwise everything at device resolution.
+    // What is painted on may not be the widget: Save renders it into an image.
+    const bool exact = p.paintEngine()->paintDevice()->devicePixelRatioF() == 1.0;
+
+    p.setRenderHint(QPainter::Antialiasing, !exact);
+    p.setPen(QPen(pathColour(), m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const int margin = m_lineWidth + 2;
+    for (const Segment &s : m_model.segments(m_side)) {
+        QPointF a = twips::toPixels(s.from), b = twips::toPixels(s.to);
+        if (!QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin).intersects(dirty))
+            continue;
+        if (exact) {
+            a = aim(a, m_lineWidth);
+            b = aim(b, m_lineWidth);
+        }
+        if (a == b)
+            p.drawPoint(a);
+        else
+            p.drawLine(a, b);
+    }
+
+    const QColor outline = outlineColour();
+    for (const int i : paintOrder()) {
+        const QRect r = dotRect(i);
+        if (!r.intersects(dirty)) continue;
+        const bool red = m_model.isRed(m_side, i);
+        if (exact)
+            p.drawPixmap(r.topLeft(), dotPixmap((red ? kRedFill : kGreenFill).rgb(), outline.rgb()));
+        else
+            paintRoundDot(p, r, red ? kRedFill : kGreenFill, outline);
+    }
+
+    if (focusRingShown()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(colours::standingOut(palette().color(QPalette::Highlight), back), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(dotRect(m_focusDot)).adjusted(-2, -2, 2, 2));
+    }
+}
+
+void DotGridView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    if (std::exchange(m_keyboardUsed, false)) update(ringRect(m_focusDot));
+    m_pressed = dotAt(event->position().toPoint());
+    if (m_pressed >= 0) moveFocusDot(m_pressed);
+    event->accept();
+}
+
+void DotGridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+    // The second press of a double-click reports the double-click, not another click.
+    const bool endsDoubleClick = std::exchange(m_releaseEndsDoubleClick, false);
+    const int pressed = std::exchange(m_pressed, -1);
+    if (!endsDoubleClick && pressed >= 0 && dotRect(pressed).contains(event->position().toPoint()))
+        emit dotActivated(pressed);
+}
+
+void DotGridView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    const int dot = dotAt(event->position().toPoint());
+    if (dot < 0) return;
+    m_releaseEndsDoubleClick = true;
+    emit dotDoubleClicked(dot);
+}
+
+void DotGridView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dotAt(event->position().toPoint()) >= 0)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void DotGridView::keyPressEvent(QKeyEvent *event)
+{
+    const int row = m_focusDot / kGridColumns, column = m_focusDot % kGridColumns;
+    const auto to = [](int r, int c) {
+        return std::clamp(r, 0, kGridRows - 1) * kGridColumns + std::clamp(c, 0, kGridColumns - 1);
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveFocusDot(to(row, column - 1));
+        break;
+    case Qt::Key_Right:
+        moveFocusDot(to(row, column + 1));
+        break;
+    case Qt::Key_Up:
+        moveFocusDot(to(row - 1, column));
+        break;
+    case Qt::Key_Down:
+        moveFocusDot(to(row + 1, column));
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit dotActivated(m_focusDot);
+        break;
+    case Qt::Key_Backspace:
+        if (m_side == Side::A) {
+            emit takeBackRequested();
+            if (const int last = m_model.lastDot(); last >= 0) moveFocusDot(last);
+        }
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    if (!std::exchange(m_keyboardUsed, true)) update(ringRect(m_focusDot));
+    event->accept();
+}
+
+void DotGridView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (m_side == Side::A) {
+        const int last = m_model.lastDot();
+        m_focusDot = last >= 0 ? last : 0;
+    }
+    update(ringRect(m_focusDot));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent focus(dotInterface(m_focusDot), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void DotGridView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update(ringRect(m_focusDot));
+}
+
+bool DotGridView::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const int dot = dotAt(help->pos());
+        if (dot >= 0 && !m_tips[size_t(dot)].isEmpty())
+            QToolTip::showText(help->globalPos(), m_tips[size_t(dot)], this, dotRect(dot));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void DotGridView::onChanged(Side side, const QRectF &area)
+{
+    if (side != m_side) return;
+    if (area.isNull()) return update();
+    const int m = m_lineWidth + 2;
+    const QRectF px(twips::toPixels(area.topLeft()), twips::toPixels(area.bottomRight()));
+    update(px.toAlignedRect().adjusted(-m, -m, m, m));
+}
+
+void DotGridView::onDotChanged(Side side, int index)
+{
+    if (side != m_side || index >= kDotCount) return; // the spare dot is never shown
+    update(dotRect(index));
+    if (QAccessible::isActive()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent change(dotInterface(index), checked);
+        QAccessible::updateAccessibility(&change);
+    }
+}
+
+void DotGridView::onLaidOut()
+{
+    update();
+    if (!QAccessible::isActive()) return;
+    for (int i = 0; i < kDotCount; ++i) {
+        QAccessibleEvent moved(dotInterface(i), QAccessible::LocationChanged);
+        QAccessible::updateAccessibility(&moved);
+    }
+}
+
+void DotGridView::moveFocusDot(int index)
+{
+    if (index == m_focusDot) return;
+    update(ringRect(m_focusDot));
+    m_focusDot = index;
+    update(ringRect(m_focusDot));
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(dotInterface(index), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+QRect DotGridView::ringRect(int index) const
+{
+    return dotRect(index).adjusted(-4, -4, 4, 4);
+}

@@ -1,0 +1,278 @@
+// What a grid window shows, through the model's verbs alone: the recorded
+// path, the segments of each surface, red dots and where the dots stand.
+#include "logic/gridmodel.h"
+#include "support/paths.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// The editor's design-time controls; dots start on a simple grid of their own.
+GridGeometry geometry()
+{
+    GridGeometry g;
+    g.controls = {QRectF(240, 240, 6735, 3975), QRectF(7080, 240, 6255, 3855),
+                  QRectF(5040, 4440, 1695, 1095), QRectF(7560, 4320, 1575, 1095)};
+    for (int i = 0; i < kPathLength; ++i)
+        g.dotsA[size_t(i)] = QPointF(100 + 300 * (i % 9), 100 + 300 * (i / 9));
+    for (int i = 0; i < kDotCount; ++i)
+        g.dotsB[size_t(i)] = QPointF(50 + 250 * (i % 9), 50 + 250 * (i / 9));
+    return g;
+}
+
+QPointF centre(const GridModel &m, Side side, int dot)
+{
+    return gridlayout::centre(m.dotRect(side, dot));
+}
+
+// The chain a path of `dots` makes on `side`: each dot back to the one before.
+QList<Segment> chainOf(const GridModel &m, Side side, const QList<int> &dots)
+{
+    QList<Segment> out;
+    for (qsizetype i = 0; i < dots.size(); ++i)
+        out.append({centre(m, side, dots[i]), centre(m, side, dots[i ? i - 1 : 0])});
+    return out;
+}
+
+QList<int> redDots(const GridModel &m, Side side)
+{
+    QList<int> out;
+    for (int i = 0; i < kDotCount; ++i)
+        if (m.isRed(side, i)) out << i;
+    return out;
+}
+
+void clickAll(GridModel &m, std::initializer_list<int> dots)
+{
+    for (const int d : dots)
+        QVERIFY(m.recordClick(d));
+}
+
+} // namespace
+
+class TestGridModel : public QObject {
+    Q_OBJECT
+private slots:
+    // A click records its dot number and joins the previous centre to its own.
+    void clicksRecordAndJoin()
+    {
+        GridModel m(geometry());
+        QSignalSpy changed(&m, &GridModel::changed);
+        clickAll(m, {40});
+        QCOMPARE(m.state().dotPath[0], PathEntry(41));
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {40})); // a point at its centre
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed[0][1].toRectF().contains(centre(m, Side::A, 40)));
+        clickAll(m, {41, 41, 0});
+        QCOMPARE(m.state().dotCount, std::int16_t(4));
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {40, 41, 41, 0}));
+        QCOMPARE(redDots(m, Side::A), (QList<int>{0, 40, 41}));
+        QVERIFY(m.segments(Side::B).isEmpty()); // a click draws on A only
+        QCOMPARE(m.lastDot(), 0);
+    }
+
+    void clicksOutsideTheGridAreIgnored_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("spare dot") << 63;
+        QTest::newRow("negative") << -1;
+    }
+    void clicksOutsideTheGridAreIgnored()
+    {
+        QFETCH(int, index);
+        GridModel m(geometry());
+        QVERIFY(!m.recordClick(index));
+        QCOMPARE(m.state().dotCount, std::int16_t(0));
+        QVERIFY(m.segments(Side::A).isEmpty());
+    }
+
+    // The 64th click is kept and drawn, a 65th ignored; no redraw reaches the
+    // 64th segment, so a layout leaves it where it was drawn.
+    void theSixtyFourthClick()
+    {
+        GridModel m(geometry());
+        for (int i = 0; i < kPathLength; ++i)
+            QVERIFY(m.recordClick(i % kDotCount));
+        QCOMPARE(m.state().dotPath[63], PathEntry(1));
+        const Segment last{centre(m, Side::A, 0), centre(m, Side::A, 62)};
+        QVERIFY(!m.recordClick(30));
+        QCOMPARE(m.state().dotCount, std::int16_t(64));
+        m.takeBack(30, false); // the double-click over the ignored press
+        QCOMPARE(m.state().dotCount, std::int16_t(64));
+
+        m.layOut(19185, 11475);
+        QList<int> path;
+        for (int i = 0; i < kDotCount; ++i)
+            path << i;
+        QList<Segment> expected = chainOf(m, Side::A, path);
+        expected.prepend(last);
+        QCOMPARE(m.segments(Side::A).size(), expected.size());
+        for (const Segment &s : expected)
+            QVERIFY(m.segments(Side::A).contains(s));
+        m.clear();
+        QCOMPARE(m.state().dotPath[63], PathEntry(1)); // a close keeps position 63
+    }
+
+    // A take-back empties its entry, removes exactly its segment, and the next
+    // click joins the dot before it.
+    void takeBack()
+    {
+        GridModel m(geometry());
+        clickAll(m, {0, 20, 2, 18});
+        m.takeBack(18);
+        QCOMPARE(m.state().dotCount, std::int16_t(3));
+        QCOMPARE(m.state().dotPath[3], PathEntry()); // emptied, never 0
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {0, 20, 2}));
+        QVERIFY(!m.isRed(Side::A, 18));
+        clickAll(m, {11});
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {0, 20, 2, 11}));
+        // A dot the path still holds stays red; a segment it still has stays.
+        clickAll(m, {0, 11});
+        m.takeBack(11);
+        QVERIFY(m.isRed(Side::A, 11));
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {0, 20, 2, 11, 0}));
+        for (int i = 0; i < 5; ++i)
+            m.takeBack(m.lastDot());
+        QCOMPARE(m.state().dotCount, std::int16_t(0));
+        QVERIFY(m.segments(Side::A).isEmpty());
+        QVERIFY(redDots(m, Side::A).isEmpty());
+    }
+
+    // A layout moves every dot of both grids by PicA's steps and the path
+    // with them; the editor's B loses the path at its old place and gets it
+    // at the new one, and the next click joins the last dot where it is now.
+    void layoutMovesThePath()
+    {
+        GridModel m(geometry());
+        m.layOut(13515, 6090);
+        clickAll(m, {1, 10});
+        m.redrawWholePath(); // puts the path on B too
+        m.layOut(19185, 11475);
+        const QSizeF steps = gridlayout::gridSteps(m.controlRect(GridControl::PicA).size());
+        for (int k : {0, 10, 62}) {
+            QCOMPARE(m.dotRect(Side::A, k).topLeft(), gridlayout::dotTopLeft(k, steps));
+            QCOMPARE(m.dotRect(Side::B, k).topLeft(), gridlayout::dotTopLeft(k, steps));
+        }
+        QCOMPARE(m.dotRect(Side::A, 63).topLeft(), geometry().dotsA[63]); // the spare stays
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {1, 10}));
+        QCOMPARE(m.segments(Side::B), chainOf(m, Side::A, {1, 10}));
+        QCOMPARE(redDots(m, Side::B), (QList<int>{1, 10}));
+        clickAll(m, {4});
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {1, 10, 4}));
+    }
+
+    // Test's replay joins the non-zero entries 0..63 on B and keeps them; a
+    // replayed segment that the path no longer holds survives a layout.
+    void replay()
+    {
+        GridModel m(geometry());
+        m.layOut(13515, 6090);
+        clickAll(m, {0, 9, 18});
+        m.replay();
+        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {0, 9, 18}));
+        QCOMPARE(redDots(m, Side::B), (QList<int>{0, 9, 18}));
+        m.replay(); // a second Test draws nothing new
+        QCOMPARE(m.segments(Side::B).size(), 3);
+        clickAll(m, {27});
+        m.takeBack(27); // never replayed: B does not change
+        QCOMPARE(m.segments(Side::B).size(), 3);
+    }
+
+    // The challenge shows the stored pattern alone on B, through B's own dots:
+    // zeros are skipped and entry 63 is never drawn.
+    void challengeShowsTheStoredPattern()
+    {
+        GridState attempt;
+        Pattern stored = patternOf({5, 0, 7});
+        stored[63] = 30;
+        GridModel m(geometry(), attempt, stored);
+        m.layOut(14055, 8820);
+        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {4, 6}));
+        QCOMPARE(redDots(m, Side::B), (QList<int>{4, 6}));
+        clickAll(m, {1, 2});
+        QCOMPARE(&m.state(), &attempt);
+        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {4, 6})); // the attempt stays off B
+
+        // File > Open: B's rows on a step rounded to a whole twip, a new pattern alone.
+        stored = patternOf({1, 10});
+        m.showStoredPattern();
+        const QRectF picB = m.controlRect(GridControl::PicB);
+        QCOMPARE(m.dotRect(Side::B, 18).top(), 2 * std::nearbyint(picB.height() / 7) + 120);
+        QVERIFY(m.dotRect(Side::B, 18).top() != m.dotRect(Side::A, 18).top());
+        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {0, 9}));
+        QCOMPARE(redDots(m, Side::B), (QList<int>{0, 9}));
+        m.layOut(14055, 8820); // back on PicA's steps
+        QCOMPARE(m.dotRect(Side::B, 18).top(), m.dotRect(Side::A, 18).top());
+
+        // Summit's Yes: nothing left on A, every dot green, the path cleared.
+        attempt.dotPath[63] = 3;
+        m.resetAttempt();
+        QVERIFY(m.segments(Side::A).isEmpty());
+        QVERIFY(redDots(m, Side::A).isEmpty());
+        QCOMPARE(attempt.dotCount, std::int16_t(0));
+        QCOMPARE(attempt.dotPath[1], PathEntry(0));
+        QCOMPARE(attempt.dotPath[63], PathEntry(3));
+    }
+
+    // Open lays B's rows on PicB.Height / 7 rounded to a whole twip, halves to even.
+    void openRoundsTheRowStep_data()
+    {
+        QTest::addColumn<float>("innerHeight");
+        QTest::addColumn<double>("rowStep");
+        QTest::newRow("2490 / 7 = 355.71") << 6090.f << 356.0;
+        QTest::newRow("703.5 / 7 = 100.5") << 4303.5f << 100.0;
+        QTest::newRow("710.5 / 7 = 101.5") << 4310.5f << 102.0;
+    }
+    void openRoundsTheRowStep()
+    {
+        QFETCH(float, innerHeight);
+        QFETCH(double, rowStep);
+        GridState attempt;
+        const Pattern stored{};
+        GridModel m(geometry(), attempt, stored);
+        m.layOut(13515, innerHeight);
+        m.showStoredPattern();
+        QCOMPARE(m.dotRect(Side::B, 9).top(), rowStep + 120);
+        QCOMPARE(m.dotRect(Side::B, 62).top(), 6 * rowStep + 120);
+    }
+
+    // A redraw joins the dots on either side of a gap; entries that name no
+    // dot are skipped.
+    void redrawJoinsAcrossGaps()
+    {
+        GridState attempt;
+        attempt.dotPath[0] = 5;
+        attempt.dotPath[1] = 0;
+        attempt.dotPath[3] = 7;
+        attempt.dotPath[4] = 64;
+        attempt.dotCount = 5;
+        const Pattern stored{};
+        GridModel m(geometry(), attempt, stored);
+        m.layOut(14055, 8820);
+        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {4, 6}));
+    }
+
+    // A close clears positions 0..62 and the count; the line start stays, and
+    // the next first click draws a point at its own centre.
+    void closeClearsThePath()
+    {
+        GridState attempt;
+        const Pattern stored{};
+        {
+            GridModel m(geometry(), attempt, stored);
+            clickAll(m, {8, 9});
+            m.clear();
+        }
+        QCOMPARE(attempt.dotCount, std::int16_t(0));
+        QCOMPARE(attempt.dotPath[0], PathEntry(0));
+        QVERIFY(attempt.current.has_value());
+        GridModel again(geometry(), attempt, stored);
+        QVERIFY(again.segments(Side::A).isEmpty());
+        clickAll(again, {20});
+        QCOMPARE(again.segments(Side::A), chainOf(again, Side::A, {20}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGridModel)
+#include "tst_gridmodel.moc"

@@ -45,12 +45,6 @@ double luminance(const QColor &c)
     return 0.2126 * channel(rgb.red()) + 0.7152 * channel(rgb.green()) +
            0.0722 * channel(rgb.blue());
 }
-QColor mixed(const QColor &a, const QColor &b, double t)
-{
-    const auto mix = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
-    const QColor ra = a.toRgb(), rb = b.toRgb();
-    return QColor(mix(ra.red(), rb.red()), mix(ra.green(), rb.green()), mix(ra.blue(), rb.blue()));
-}
 } // namespace
 
 double contrast(const QColor &a, const QColor &b)
@@ -62,15 +56,17 @@ double contrast(const QColor &a, const QColor &b)
 QColor standingOut(const QColor &wanted, const QColor &background, double ratio)
 {
     if (contrast(wanted, background) >= ratio) return wanted;
-    const QColor towards = contrast(Qt::white, background) >= contrast(Qt::black, background)
-                               ? QColor(Qt::white)
-                               : QColor(Qt::black);
-    constexpr int kSteps = 64;
-    for (int i = 1; i < kSteps; ++i) {
-        const QColor c = mixed(wanted, towards, double(i) / kSteps);
+    // Lighter on a background that white stands out from better, else darker,
+    // keeping the hue and saturation.
+    const bool lighter = contrast(Qt::white, background) >= contrast(Qt::black, background);
+    const QColor hsl = wanted.toHsl();
+    for (int step = 1; step <= 255; ++step) {
+        const int l = hsl.lightness() + (lighter ? step : -step);
+        if (l < 0 || l > 255) break;
+        const QColor c = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), l);
         if (contrast(c, background) >= ratio) return c;
     }
-    return towards;
+    return lighter ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 } // namespace colours

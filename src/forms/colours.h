@@ -49,9 +49,9 @@ struct Fill {
 // WCAG 2.1 contrast ratio of two colours, 1 to 21.
 double contrast(const QColor &a, const QColor &b);
 
-// `wanted` when it reaches `ratio` against `background`; otherwise the first
-// colour on the way from `wanted` to white (on a dark background) or to black
-// (on a light one) that does, so it keeps as much of its hue as it can.
+// `wanted` when it reaches `ratio` against `background`; otherwise the same
+// hue and saturation made just light enough (on a dark background) or dark
+// enough (on a light one) to reach it.
 QColor standingOut(const QColor &wanted, const QColor &background, double ratio = 3.0);
 
 } // namespace colours

@@ -72,7 +72,8 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridM
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < tabbable.size(); ++i)
         setTabOrder(tabbable[i - 1].second, tabbable[i].second);
-    tabbable.front().second->setFocus();
+    m_firstFocus = tabbable.front().second;
+    m_firstFocus->setFocus();
 
     connect(m_model.get(), &GridModel::laidOut, this, &GridWindow::placeControls);
     connect(m_picA, &DotGridView::dotActivated, this, &GridWindow::recordClick);
@@ -154,6 +155,13 @@ void GridWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_loaded && !m_closed) layOut();
+}
+
+bool GridWindow::event(QEvent *event)
+{
+    // Moving into a child window forgets which control is to have the focus.
+    if (event->type() == QEvent::ParentChange && !focusWidget()) m_firstFocus->setFocus();
+    return QWidget::event(event);
 }
 
 void GridWindow::closeEvent(QCloseEvent *event)

@@ -57,6 +57,7 @@ protected:
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void placeControls();
@@ -72,6 +73,8 @@ private:
     QPushButton *m_buttonA = nullptr;
     QPushButton *m_cmdB = nullptr;
     SubWindowFollower *m_follower = nullptr;
+    QWidget *m_firstFocus = nullptr; // the lowest tab index
+
     bool m_loaded = false;
     bool m_closed = false;
     bool m_lastClickRecorded = false; // a double-click acts only on a recorded first press

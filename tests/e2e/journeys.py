@@ -344,6 +344,62 @@ def journey_editor_test(app):
     run(app, body)
 
 
+def journey_keyboard_drawing(app):
+    """A pattern drawn and saved with the keyboard alone."""
+    def body(s):
+        frame(s)
+        # Focus the frame as a window manager does when a window opens.
+        (window,) = s.x_windows()
+        s.xdotool("windowfocus", "--sync", window)
+        s.key("ctrl+n")
+        doc = s.child_window("Document 1")
+        # The editor opens on PicB; three Tabs lead past Refresh and Test to PicA,
+        # whose ring starts on dot 0.
+        s.key("Tab", "Tab", "Tab")
+        s.key("Right", "Right", "Down", "space")        # dot 11
+        s.key("Down", "Down", "Return")                 # dot 29
+        s.key("Left", "Left", "space")                  # dot 27
+        s.key("Up", "space", "BackSpace")               # dot 18, taken back
+        for i in (11, 29, 27):
+            wait_dot(s, doc, f"imgGreen({i})", DOT_RED)
+        wait_dot(s, doc, "imgGreen(18)", DOT_GREEN)
+        s.key("shift+Tab")                              # to Test; the ring goes with the focus
+        eventually(check_path, s, doc, "PicA", "imgGreen", [11, 29, 27])
+        s.key("space")
+        s.wait_top_window("INPUT", "dialog")
+        s.key("Return")                                 # the default answer, Default.txt
+        path = os.path.join(s.app_dir, "Default.txt")
+        wait_until(lambda: os.path.exists(path) and os.path.getsize(path) > 0, what="Default.txt")
+        data = open(path, "rb").read()
+        check(data == pattern_bytes([12, 30, 28]), f"Default.txt holds {data!r}")
+    run(app, body)
+
+
+def journey_screen_reader_drawing(app):
+    """A pattern drawn through the dots' accessible Press action, as a screen reader does."""
+    def body(s):
+        doc = new_editor(s, 1)
+        for i in (4, 13, 22, 13):
+            dot = control(s, doc, f"imgGreen({i})")
+            check(dot.getRoleName() == "check box", f"imgGreen({i}) is a {dot.getRoleName()}")
+            action = dot.queryAction()
+            check([action.getName(k) for k in range(action.nActions)] == ["Press"],
+                  f"imgGreen({i}) offers {[action.getName(k) for k in range(action.nActions)]}")
+            action.doAction(0)
+            wait_until(lambda: s.has_state(dot, s.atspi.STATE_CHECKED), 5,
+                       what=f"imgGreen({i}) to be checked")
+        eventually(check_path, s, doc, "PicA", "imgGreen", [4, 13, 22, 13])
+        check(not s.has_state(control(s, doc, "imgGreen(5)"), s.atspi.STATE_CHECKED),
+              "a dot outside the path is checked")
+        s.click(control(s, doc, "Test"))
+        answer_prompt(s)
+        path = os.path.join(s.app_dir, "Default.txt")
+        wait_until(lambda: os.path.exists(path) and os.path.getsize(path) > 0, what="Default.txt")
+        data = open(path, "rb").read()
+        check(data == pattern_bytes([5, 14, 23, 14]), f"Default.txt holds {data!r}")
+    run(app, body)
+
+
 def journey_read_only_program_folder(app):
     """An installed plimso whose folder takes no files (under /usr, or a read-only mount)
     writes Test's file into the user's data folder, creating it.

@@ -133,12 +133,16 @@ private slots:
     {
         QFETCH(bool, challenge);
         QFETCH(QStringList, order);
-        std::unique_ptr<QWidget> w(challenge ? static_cast<QWidget *>(
-                                                   new ChallengeWindow(m_ctx, m_challenge))
-                                             : new EditorWindow(m_ctx));
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QMdiArea area;
+        area.resize(1200, 900);
+        area.show();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        QWidget *w = challenge ? static_cast<QWidget *>(new ChallengeWindow(m_ctx, m_challenge))
+                               : new EditorWindow(m_ctx);
+        QMdiSubWindow *sub = addToWorkspace(&area, w);
+        sub->show();
+        area.setActiveSubWindow(sub);
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -6,6 +6,7 @@
 #include "grid/dotgridview.h"
 #include "grid/editorwindow.h"
 #include "support/fakedialogs.h"
+#include "support/gridinput.h"
 #include "support/testenv.h"
 
 #include <QAccessibleActionInterface>
@@ -24,19 +25,8 @@ void recordEvent(QAccessibleEvent *event)
 
 } // namespace
 
-class TestDotAccessible : public QObject {
+class TestDotAccessible : public QObject, EditorFixture {
     Q_OBJECT
-    FakeDialogs m_dialogs;
-    AppContext m_ctx{m_dialogs, QDir::tempPath()};
-    std::unique_ptr<EditorWindow> m_window;
-
-    EditorWindow &shown()
-    {
-        m_window = std::make_unique<EditorWindow>(m_ctx);
-        m_window->show();
-        if (!QTest::qWaitForWindowExposed(m_window.get())) qFatal("no window");
-        return *m_window;
-    }
 
 private slots:
     void initTestCase()
@@ -50,7 +40,7 @@ private slots:
     // action does what a click does; PicB's runs after the action returns.
     void screenReader()
     {
-        EditorWindow &w = shown();
+        EditorWindow &w = showEditor(false);
         const auto previous = QAccessible::installUpdateHandler(&recordEvent);
         g_events.clear();
         QAccessibleInterface *surface = QAccessible::queryAccessibleInterface(w.PicA());

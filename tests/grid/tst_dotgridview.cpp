@@ -30,30 +30,17 @@ QPalette schemed(QRgb base, QRgb text, QRgb highlight, QRgb highlightedText)
 
 } // namespace
 
-class TestDotGridView : public QObject {
+class TestDotGridView : public QObject, EditorFixture {
     Q_OBJECT
-    FakeDialogs m_dialogs;
-    AppContext m_ctx{m_dialogs, QDir::tempPath()};
-    std::unique_ptr<EditorWindow> m_window;
-
-    EditorWindow &shown()
-    {
-        m_window = std::make_unique<EditorWindow>(m_ctx);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        if (!QTest::qWaitForWindowActive(m_window.get())) qFatal("no active window");
-        return *m_window;
-    }
 
 private slots:
-    void init() { m_dialogs.clear(); }
     void cleanup() { m_window.reset(); }
 
     // A click is a press and a release on the same dot; the second press of a
     // double-click takes the first back, and its release is no click.
     void mouse()
     {
-        EditorWindow &w = shown();
+        EditorWindow &w = showEditor(true);
         QTest::mousePress(w.PicA(), Qt::LeftButton, {}, dotCentre(w.PicA(), 5));
         QTest::mouseRelease(w.PicA(), Qt::LeftButton, {}, dotCentre(w.PicA(), 7));
         QCOMPARE(w.state().dotCount, std::int16_t(0));
@@ -73,7 +60,7 @@ private slots:
     // ring starts on dot 0 and follows the arrows, stopping at the edges.
     void keyboardAlone()
     {
-        EditorWindow &w = shown();
+        EditorWindow &w = showEditor(true);
         QCOMPARE(QApplication::focusWidget(), w.PicB());
         QTest::keyClick(w.PicB(), Qt::Key_Space); // the position box, as a click on b_imgGreen(0)
         QCOMPARE(m_dialogs.last().text, QStringLiteral("240 120"));
@@ -121,7 +108,7 @@ private slots:
         QFETCH(QPalette, palette);
         const QPalette before = QApplication::palette();
         QApplication::setPalette(palette);
-        EditorWindow &w = shown();
+        EditorWindow &w = showEditor(true);
         for (const int k : {0, 10, 20})
             clickDot(w.PicA(), k);
         QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3)); // the path on PicB too
@@ -144,7 +131,7 @@ private slots:
     // centred on the dots.
     void ratioTwo()
     {
-        EditorWindow &w = shown();
+        EditorWindow &w = showEditor(true);
         clickDot(w.PicA(), 0);
         clickDot(w.PicA(), 1);
         DotGridView *a = w.PicA();

@@ -7,6 +7,7 @@
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/framefixture.h"
 #include "support/frameinput.h"
 #include "support/gridinput.h"
 #include "support/surfacepixels.h"
@@ -53,14 +54,9 @@ QString shownCaption(QMdiSubWindow *sub)
 
 using surfacepixels::pixelCount;
 
-class TestDocuments : public QObject {
+class TestDocuments : public QObject, FrameFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<QTemporaryDir> m_tmp;
-    FakeDialogs m_dialogs;
-    AppContext m_context{m_dialogs, QString()};
-    ChallengeState m_challenge;
-    std::unique_ptr<MainFrame> m_frame;
 
     MainFrame &frame() { return *m_frame; }
     QMdiArea *area() { return frame().mdiArea(); }
@@ -85,23 +81,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_tmp = std::make_unique<QTemporaryDir>();
-        m_context.patternFolder = m_tmp->path();
-        m_challenge = ChallengeState{};
-        m_dialogs.clear();
-        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
-        m_frame->resize(1400, 900);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup()
-    {
-        area()->closeAllSubWindows();
-        QCoreApplication::processEvents();
-        m_frame.reset();
-    }
+    void init() { startFrame(QSize(1400, 900)); }
+    void cleanup() { stopFrame(); }
 
     void newNumbersWindowsWithoutReuse()
     {

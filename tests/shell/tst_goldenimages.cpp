@@ -18,6 +18,7 @@
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
+#include "support/framefixture.h"
 #include "support/frameinput.h"
 #include "support/testenv.h"
 
@@ -68,13 +69,8 @@ QImage image(QWidget *w)
 
 } // namespace
 
-class TestGoldenImages : public QObject {
+class TestGoldenImages : public QObject, FrameFixture {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_tmp;
-    FakeDialogs m_dialogs;
-    AppContext m_context{m_dialogs, QString()};
-    ChallengeState m_challenge;
-    std::unique_ptr<MainFrame> m_frame;
 
     QWidget *currentGrid() const
     {
@@ -111,23 +107,8 @@ class TestGoldenImages : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        m_tmp = std::make_unique<QTemporaryDir>();
-        m_context.patternFolder = m_tmp->path();
-        m_challenge = ChallengeState{};
-        m_dialogs.clear();
-        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
-        m_frame->resize(1600, 1000);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup()
-    {
-        m_frame->mdiArea()->closeAllSubWindows();
-        QCoreApplication::processEvents();
-        m_frame.reset();
-    }
+    void init() { startFrame(QSize(1600, 1000)); }
+    void cleanup() { stopFrame(); }
 
     void surfaces_data()
     {

@@ -55,7 +55,8 @@ void MainFrame::open()
 
 void MainFrame::openFile(const QString &path)
 {
-    const QString file = QFileInfo(path).absoluteFilePath();
+    // Made absolute as text: QFileInfo would lose bytes of a name that is not UTF-8.
+    const QString file = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     if (!loadPattern(file)) return;
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.

@@ -14,9 +14,10 @@ class QWidget;
 
 // Test: prompts "Please Input a Filename :" (title "INPUT", default
 // "Default.txt"); an empty answer ends it. A name that is not a plain file
-// name, a file Test must not replace (see testTargetProblem) or a file that
-// cannot be written is reported (with the full path and the system's reason)
-// and nothing is drawn. Otherwise `folder` is created if missing, the path is
+// name, no folder (an empty `folder`), a file Test must not replace (see
+// testTargetProblem), and a folder that cannot be made or a file that cannot be
+// written are reported (with the full path and the system's reason) and
+// nothing is drawn. Otherwise `folder` is created if missing, the path is
 // written to folder + "/" + name and replayed on B.
 // Returns the path written, or an empty string when nothing was written.
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, const DotPath &path,

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QGlyphRun>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProxyStyle>
@@ -25,6 +26,7 @@
 #include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <memory>
 
 #include <fcntl.h>
@@ -284,6 +286,29 @@ private slots:
         QCOMPARE(doc->windowTitle(), QStringLiteral("Document 1"));
         QCOMPARE(shownCaption(doc), QStringLiteral("Document 1"));
         QCOMPARE(doc->widget()->accessibleName(), QStringLiteral("Document 1"));
+    }
+
+    // Under a right-to-left locale (or -reverse) a path still reads left to
+    // right in the title bar: "/tmp/p.txt", not "tmp/p.txt/".
+    void pathCaptionsReadLeftToRight()
+    {
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
+        frame().setLayoutDirection(Qt::RightToLeft);
+        open(path("p.txt"));
+        const QString shown = shownCaption(challenge()->subWindow());
+        QTextLayout layout(shown, frame().font());
+        QTextOption option;
+        option.setTextDirection(Qt::RightToLeft); // as the title bar paints it
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto x = [&line](qsizetype i) {
+            return line.glyphRuns(int(i), 1).value(0).positions().value(0).x();
+        };
+        const qsizetype slash = shown.indexOf(QLatin1Char('/'));
+        QVERIFY2(x(slash) < x(slash + 1), qPrintable(shown)); // the leading "/" comes first
+        QCOMPARE(challenge()->accessibleName(), QDir::toNativeSeparators(path("p.txt")));
     }
 
     void openWhileAnEditorIsActiveNamesTheChallenge()

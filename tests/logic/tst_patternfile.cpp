@@ -31,7 +31,8 @@ QByteArray &fifoOnNextOpen()
 
 int openSwapping(const char *symbol, const char *path, int flags, va_list rest)
 {
-    const mode_t mode = (flags & O_CREAT) ? va_arg(rest, mode_t) : 0;
+    const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE;
+    const mode_t mode = hasMode ? va_arg(rest, mode_t) : 0;
     if (!fifoOnNextOpen().isEmpty() && fifoOnNextOpen() == path) {
         fifoOnNextOpen().clear();
         if (::unlink(path) != 0 || ::mkfifo(path, 0600) != 0) return -1;

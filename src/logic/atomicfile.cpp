@@ -33,10 +33,10 @@ WriteResult makeFolder(const QString &folder)
     const QByteArray path = QFile::encodeName(QDir::cleanPath(folder));
     for (qsizetype end = path.indexOf('/', 1);; end = path.indexOf('/', end + 1)) {
         const QByteArray part = end < 0 ? path : path.left(end);
-        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
-            return {false, qt_error_string(errno)};
         struct stat status {};
-        if (::stat(part.constData(), &status) != 0) return {false, qt_error_string(errno)};
+        if (::stat(part.constData(), &status) != 0 &&
+            (::mkdir(part.constData(), 0777) != 0 || ::stat(part.constData(), &status) != 0))
+            return {false, qt_error_string(errno)};
         if (!S_ISDIR(status.st_mode)) return {false, qt_error_string(ENOTDIR)};
         if (end < 0) return {true, {}};
     }

@@ -4,6 +4,7 @@
 #include "grid/appcontext.h"
 #include "logic/challengestate.h"
 #include "shell/appsetup.h"
+#include "shell/commandline.h"
 #include "shell/mainframe.h"
 #include "shell/startup.h"
 
@@ -66,7 +67,8 @@ void row(const char *what, double value, const char *unit, double target)
 int main(int argc, char **argv)
 {
     const double mainEntry = nowSinceBoot();
-    if (!appsetup::displayAvailable(argc, argv)) {
+    if (!appsetup::displayAvailable(
+            parseCommandLine(commandLineArguments(argc, argv)).displayNamed)) {
         std::fputs("bench_startup needs a display: use QT_QPA_PLATFORM=offscreen or xvfb-run\n",
                    stderr);
         return 2;

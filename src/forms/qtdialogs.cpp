@@ -72,6 +72,9 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const Q
 {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    // Texts carry file names and system reasons: a folder named "<img src=fifo>"
+    // must be shown, not read as markup (which would open the FIFO and block).
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(icon == Icon::Information ? QMessageBox::Information
                 : icon == Icon::Warning   ? QMessageBox::Warning

@@ -8,7 +8,7 @@ class Dialogs;
 struct AppContext {
     Dialogs &dialogs;
     // The program's folder where it takes new files, else the user's data
-    // folder (which Test creates when it first writes there). File > Open
-    // starts in it too.
+    // folder (which Test creates when it first writes there); empty when
+    // there is neither. File > Open starts in it too.
     QString patternFolder;
 };

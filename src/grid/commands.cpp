@@ -1,6 +1,7 @@
 #include "grid/commands.h"
 
 #include "forms/dialogs.h"
+#include "logic/atomicfile.h"
 #include "logic/gridmodel.h"
 #include "logic/patternfile.h"
 #include "logic/summit.h"
@@ -19,16 +20,22 @@ QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridMo
                             .arg(name));
         return QString();
     }
+    if (folder.isEmpty()) {
+        dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: "
+                                               "there is no folder to write it to (neither "
+                                               "XDG_DATA_HOME nor HOME is an absolute path).")
+                                    .arg(name));
+        return QString();
+    }
     const QString file = patternFilePath(folder, name);
     if (const auto problem = testTargetProblem(file)) {
         dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2.")
                                     .arg(QDir::toNativeSeparators(file), *problem));
         return QString();
     }
-    // The user's data folder does not exist before the first Test there. When
-    // it cannot be made, the write below fails and says why.
-    QDir().mkpath(folder);
-    const WriteResult written = writePatternFile(file, model.state().dotPath);
+    // The user's data folder does not exist before the first Test there.
+    WriteResult written = makeFolder(folder);
+    if (written.ok) written = writePatternFile(file, model.state().dotPath);
     if (!written.ok) {
         dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2")
                                     .arg(QDir::toNativeSeparators(file), written.error));

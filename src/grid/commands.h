@@ -1,7 +1,7 @@
 #pragma once
 // The grid windows' buttons as plain procedures: what the editor's Test and
 // the challenge's Summit ask, write, check and draw. The windows only call
-// these with their state, their canvas and the program's dialogs.
+// these with their model and the program's dialogs.
 #include "logic/pattern.h"
 
 #include <QRectF>
@@ -13,10 +13,11 @@ class QWidget;
 
 // Test: prompts "Please Input a Filename :" (title "INPUT", default
 // "Default.txt"); an empty answer ends it. A name that is not a plain file
-// name, a file Test must not replace (see testTargetProblem) or a file that
-// cannot be written is reported (with the full path and the system's reason)
-// and nothing is drawn. Otherwise `folder` is created if missing, the model's
-// path is written to folder + "/" + name and replayed on B.
+// name, no folder (an empty `folder`), a file Test must not replace (see
+// testTargetProblem), and a folder that cannot be made or a file that cannot be
+// written are reported (with the full path and the system's reason) and
+// nothing is drawn. Otherwise `folder` is created if missing, the model's path
+// is written to folder + "/" + name and replayed on B.
 // Returns the path written, or an empty string when nothing was written.
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model);
 

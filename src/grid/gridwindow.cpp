@@ -48,32 +48,28 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridM
         view->setLineWidth(width);
         return view;
     };
-    m_picA = surface(Side::A, def.picA, def.picABack, lineWidthA);
-    m_picB = surface(Side::B, def.picB, def.picBBack, lineWidthB);
     const auto button = [&](const gd::Control &c, const char *caption) {
         auto *b = new QPushButton(QString::fromLatin1(caption), this);
         b->setObjectName(QString::fromLatin1(c.name));
         return b;
     };
-    m_buttonA = button(def.buttonA, def.buttonACaption);
-    m_cmdB = button(def.cmdB, gd::kCmdBCaption);
+    // Made in the order of their tab indexes, which the focus chain follows:
+    // Tab goes from the lowest, which has the focus first, in a child window too.
+    const std::array<const gd::Control *, 4> controls{&def.picA, &def.picB, &def.buttonA, &def.cmdB};
+    std::array<const gd::Control *, 4> byTab = controls;
+    std::sort(byTab.begin(), byTab.end(),
+              [](const gd::Control *a, const gd::Control *b) { return a->tabIndex < b->tabIndex; });
+    for (const gd::Control *c : byTab) {
+        if (c == &def.picA) m_picA = surface(Side::A, def.picA, def.picABack, lineWidthA);
+        if (c == &def.picB) m_picB = surface(Side::B, def.picB, def.picBBack, lineWidthB);
+        if (c == &def.buttonA) m_buttonA = button(def.buttonA, def.buttonACaption);
+        if (c == &def.cmdB) m_cmdB = button(def.cmdB, gd::kCmdBCaption);
+    }
 
     for (int i = 0; i < kDotCount; ++i) {
         m_picA->setDotToolTip(i, QString::fromLatin1(gd::kClickMeTip));
         if (gd::designTipB(i)) m_picB->setDotToolTip(i, QString::fromUtf8(gd::kPortTip));
     }
-
-    // Tab order and the first focus follow the definitions' tab indexes.
-    std::array<std::pair<int, QWidget *>, 4> tabbable{{{def.picA.tabIndex, m_picA},
-                                                       {def.picB.tabIndex, m_picB},
-                                                       {def.buttonA.tabIndex, m_buttonA},
-                                                       {def.cmdB.tabIndex, m_cmdB}}};
-    std::sort(tabbable.begin(), tabbable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (size_t i = 1; i < tabbable.size(); ++i)
-        setTabOrder(tabbable[i - 1].second, tabbable[i].second);
-    m_firstFocus = tabbable.front().second;
-    m_firstFocus->setFocus();
 
     connect(m_model.get(), &GridModel::laidOut, this, &GridWindow::placeControls);
     connect(m_picA, &DotGridView::dotActivated, this, &GridWindow::recordClick);
@@ -155,13 +151,6 @@ void GridWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_loaded && !m_closed) layOut();
-}
-
-bool GridWindow::event(QEvent *event)
-{
-    // Moving into a child window forgets which control is to have the focus.
-    if (event->type() == QEvent::ParentChange && !focusWidget()) m_firstFocus->setFocus();
-    return QWidget::event(event);
 }
 
 void GridWindow::closeEvent(QCloseEvent *event)

@@ -57,7 +57,6 @@ protected:
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void placeControls();
@@ -73,7 +72,6 @@ private:
     QPushButton *m_buttonA = nullptr;
     QPushButton *m_cmdB = nullptr;
     SubWindowFollower *m_follower = nullptr;
-    QWidget *m_firstFocus = nullptr; // the lowest tab index
 
     bool m_loaded = false;
     bool m_closed = false;

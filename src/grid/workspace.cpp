@@ -1,21 +1,53 @@
 #include "grid/workspace.h"
 
-#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace {
+
+// The start of a span of `size` inside [low, high) nearest to `start`; a span
+// that does not fit keeps its leading end inside (the low end, or the high one
+// for a right-to-left span).
+int fitSpan(int start, int size, int low, int high, bool fromHigh)
+{
+    if (size > high - low) return fromHigh ? high - size : low;
+    return qBound(low, start, high - size);
+}
+
+} // namespace
 
 QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client)
 {
     const QSize wanted = client->size(); // addSubWindow resizes what it wraps
-    auto *sub = new QMdiSubWindow;
+    // Made in the area's viewport, the child window knows its frame and title
+    // bar (its contents margins) before it is added, so that the area places
+    // it at its final size rather than at a small default size grown later.
+    auto *sub = new QMdiSubWindow(area->viewport());
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(client);
+    sub->resize(wanted.grownBy(sub->contentsMargins()));
     area->addSubWindow(sub);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The frame and title bar are the subwindow's contents margins.
-    const QMargins m = sub->contentsMargins();
-    sub->resize(wanted.grownBy(m));
     client->resize(wanted);
+    // The area has put it where it overlaps the others least, but within its
+    // whole rectangle, frame and scroll bars included: keep it within the part
+    // that shows. A hidden area places its new children when shown.
+    if (area->isVisible()) {
+        const QRect at = sub->geometry();
+        // The scroll bars a window too large for the area brings take their
+        // room once it shows.
+        QRect view = area->viewport()->rect();
+        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        if (at.width() > view.width() && !area->horizontalScrollBar()->isVisible())
+            view.setHeight(view.height() - bar);
+        if (at.height() > view.height() && !area->verticalScrollBar()->isVisible())
+            view.setWidth(view.width() - bar);
+        sub->move(fitSpan(at.x(), at.width(), view.left(), view.right() + 1,
+                          sub->layoutDirection() == Qt::RightToLeft),
+                  fitSpan(at.y(), at.height(), view.top(), view.bottom() + 1, false));
+    }
     return sub;
 }

@@ -6,7 +6,10 @@ class QWidget;
 
 // Wraps `client` in a child window of `area` whose client area keeps the size
 // `client` has now (its defined size), whatever frame and title bar the style
-// adds. The child window deletes itself, and `client` with it, when closed;
+// adds. It opens at that size where it overlaps the other children least, and
+// as much of it as fits lies in the shown part of the area, in either layout
+// direction; one too large for the area keeps the leading end of its title bar
+// in view. The child window deletes itself, and `client` with it, when closed;
 // the area gets scroll bars when a child is larger than it. The child window
 // is not shown: the caller sets the caption and shows it.
 QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client);

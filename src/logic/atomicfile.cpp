@@ -1,8 +1,11 @@
 #include "logic/atomicfile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 WriteResult writeFileAtomically(const QString &filePath, const QByteArray &bytes)
 {
@@ -22,4 +25,19 @@ WriteResult writeFileAtomically(const QString &filePath, const QByteArray &bytes
     }
     if (!file.commit()) return {false, file.errorString()};
     return {true, {}};
+}
+
+WriteResult makeFolder(const QString &folder)
+{
+    // QDir::mkpath only says that it failed, not why.
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(folder));
+    for (qsizetype end = path.indexOf('/', 1);; end = path.indexOf('/', end + 1)) {
+        const QByteArray part = end < 0 ? path : path.left(end);
+        struct stat status {};
+        if (::stat(part.constData(), &status) != 0 &&
+            (::mkdir(part.constData(), 0777) != 0 || ::stat(part.constData(), &status) != 0))
+            return {false, qt_error_string(errno)};
+        if (!S_ISDIR(status.st_mode)) return {false, qt_error_string(ENOTDIR)};
+        if (end < 0) return {true, {}};
+    }
 }

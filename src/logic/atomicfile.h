@@ -14,3 +14,9 @@ struct WriteResult {
 // existing file keeps its previous content, and the error is the system's
 // reason ("No space left on device").
 WriteResult writeFileAtomically(const QString &filePath, const QByteArray &bytes);
+
+// Creates `folder` and any missing folder above it, as `mkdir -p` does. The
+// error is the system's reason for the first one that cannot be made ("Read-only
+// file system", "Permission denied"; "Not a directory" where something else
+// has its name).
+WriteResult makeFolder(const QString &folder);

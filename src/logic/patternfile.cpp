@@ -1,10 +1,17 @@
 #include "logic/patternfile.h"
 
+#include "logic/filenamecodec.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -81,6 +88,7 @@ Field readField(const QByteArray &raw)
 }
 
 const QString kTooMany = QStringLiteral("the file holds more than 64 values");
+const QString kNotRegular = QStringLiteral("it is not a regular file");
 
 } // namespace
 
@@ -112,7 +120,7 @@ std::optional<QString> testTargetProblem(const QString &filePath)
     const QFileInfo info(filePath);
     if (info.isSymLink()) return QStringLiteral("it is a symbolic link");
     if (!info.exists()) return std::nullopt;
-    if (!info.isFile()) return QStringLiteral("it is not a regular file");
+    if (!info.isFile()) return kNotRegular;
     if (info.size() == 0) return std::nullopt;
     if (info.canonicalFilePath() ==
         QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath())
@@ -166,12 +174,26 @@ ReadResult parsePattern(const QByteArray &bytes)
 
 ReadResult readPatternFile(const QString &filePath)
 {
-    // Opening a FIFO or a terminal blocks until a writer comes; never try.
-    const QFileInfo info(filePath);
-    if (info.exists() && !info.isFile())
-        return refused(0, QStringLiteral("it is not a regular file"));
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) return refused(0, file.errorString());
+    // Opening a FIFO or a terminal waits for a writer or a line: open without
+    // waiting, then look at what was opened. A look before the open could be
+    // outrun by a FIFO put in the file's place.
+    const QByteArray path = encodeFileName(filePath);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int err = errno;
+    struct stat status {};
+    // A socket or a device may refuse the open itself: still not a regular file.
+    const bool known = fd >= 0 ? ::fstat(fd, &status) == 0 : ::stat(path.constData(), &status) == 0;
+    if (fd >= 0 && !known) err = errno;
+    if (fd < 0 || !known || !S_ISREG(status.st_mode)) {
+        if (fd >= 0) ::close(fd);
+        return refused(0, known && !S_ISREG(status.st_mode) ? kNotRegular : qt_error_string(err));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK); // a plain file, read plainly
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refused(0, file.errorString());
+    }
     // One byte more than allowed tells a too large file from one just at the limit.
     const QByteArray bytes = file.read(kMaxPatternFileBytes + 1);
     if (file.error() != QFileDevice::NoError) return refused(0, file.errorString());

@@ -56,7 +56,10 @@ QString patternFilePath(const QString &folder, const QString &name);
 // or line end (a CR counts only right before a LF or as the last byte; a
 // byte-order mark is refused too), a file larger than kMaxPatternFileBytes,
 // anything that is not a regular file (a folder, a FIFO, a device: reading
-// those could block for ever), and a file that cannot be read.
+// those could block for ever; it is opened without waiting and refused by what
+// the open found, so a FIFO swapped in after any earlier look is refused too),
+// and a file that cannot be read. `filePath` may carry bytes that are not
+// UTF-8 as logic/filenamecodec.h has them.
 struct ReadResult {
     bool ok = false;
     std::vector<std::int16_t> values; // 1..64 values, each 0..63, when ok

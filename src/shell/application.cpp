@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "logic/filenamecodec.h"
 #include "shell/appsetup.h"
 #include "shell/commandline.h"
 #include "shell/mainframe.h"
@@ -7,7 +8,10 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 Application::Application(Dialogs *dialogs)
     : m_context{dialogs ? *dialogs : m_qtDialogs,
@@ -18,21 +22,34 @@ Application::Application(Dialogs *dialogs)
 
 Application::~Application() = default;
 
+namespace {
+
+// Help and version are all such a run is for: a full disk or a closed stdout
+// is a failure, said on stderr.
+int printOut(const QString &text)
+{
+    errno = 0;
+    if (std::fputs(qPrintable(text), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "plimso: cannot write to standard output: %s\n", std::strerror(errno));
+    return 1;
+}
+
+} // namespace
+
 int Application::run(int argc, char **argv)
 {
     const CommandLine command = parseCommandLine(commandLineArguments(argc, argv));
     switch (command.action) {
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
-        std::fputs(qPrintable(command.message), stdout);
-        return 0;
+        return printOut(command.message);
     case CommandLine::Action::Error:
         std::fputs(qPrintable(command.message), stderr);
         return 2;
     case CommandLine::Action::Run:
         break;
     }
-    if (!appsetup::displayAvailable(argc, argv)) {
+    if (!appsetup::displayAvailable(command.displayNamed)) {
         std::fputs("plimso needs a graphical display, and none was found (DISPLAY and "
                    "WAYLAND_DISPLAY are not set).\n"
                    "Run it inside a desktop session, or on a virtual display:\n"
@@ -41,7 +58,16 @@ int Application::run(int argc, char **argv)
                    stderr);
         return 2;
     }
-    QApplication qtApp(argc, argv);
+    // Qt gets its own options only, never what follows "--".
+    std::vector<QByteArray> qtArguments{QByteArray(argv[0])};
+    for (const QString &argument : command.qtArguments)
+        qtArguments.push_back(encodeFileName(argument));
+    std::vector<char *> qtArgv;
+    for (QByteArray &argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    int qtArgc = int(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    QApplication qtApp(qtArgc, qtArgv.data());
     appsetup::configureApplication();
     const auto qtTexts = appsetup::installQtTranslations(); // Qt's dialogs in the user's language
 

@@ -8,7 +8,6 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QTranslator>
-#include <cstring>
 
 namespace appsetup {
 
@@ -38,12 +37,10 @@ std::unique_ptr<QTranslator> installQtTranslations(const QLocale &locale)
     return translator;
 }
 
-bool displayAvailable(int argc, char **argv)
+bool displayAvailable(bool displayNamed)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0) return true;
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return displayNamed || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+           qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
 } // namespace appsetup

@@ -22,8 +22,9 @@ void configureApplication();
 // long as the texts are wanted; destroying it takes them away again.
 std::unique_ptr<QTranslator> installQtTranslations(const QLocale &locale = QLocale());
 
-// Whether Qt can reach a display: a platform chosen explicitly (environment
-// or "-platform" argument), or an X11 or Wayland display.
-bool displayAvailable(int argc, char **argv);
+// Whether Qt can reach a display: a platform or display named on the command
+// line (`displayNamed`, see shell/commandline.h) or a platform chosen in the
+// environment, or an X11 or Wayland display.
+bool displayAvailable(bool displayNamed);
 
 } // namespace appsetup

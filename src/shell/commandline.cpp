@@ -1,44 +1,67 @@
 #include "shell/commandline.h"
 
+#include "logic/filenamecodec.h"
 #include "shell/version.h"
 
 #include <QCommandLineParser>
+#include <QHash>
 
 namespace {
 
 // The options QGuiApplication, QApplication and the xcb platform take from
-// argv, with a value and without.
-constexpr const char *kQtValueOptions[] = {"platform",
-                                           "platformpluginpath",
-                                           "platformtheme",
-                                           "plugin",
-                                           "qwindowgeometry",
-                                           "geometry",
-                                           "qwindowtitle",
-                                           "title",
-                                           "qwindowicon",
-                                           "icon",
-                                           "session",
-                                           "display",
-                                           "name",
-                                           "visual",
-                                           "style",
-                                           "stylesheet",
-                                           "qmljsdebugger"};
-constexpr const char *kQtFlagOptions[] = {"reverse", "widgetcount", "testability",
-                                          "sync",    "nograb",      "dograb"};
+// argv; whether each takes a value, and whether it names where windows go (the
+// platform, or the X display), which is as good as DISPLAY being set.
+struct QtOption {
+    const char *name;
+    bool takesValue;
+    bool namesDisplay;
+};
+constexpr QtOption kQtOptions[] = {{"platform", true, true},
+                                   {"platformpluginpath", true, false},
+                                   {"platformtheme", true, false},
+                                   {"plugin", true, false},
+                                   {"qwindowgeometry", true, false},
+                                   {"geometry", true, false},
+                                   {"qwindowtitle", true, false},
+                                   {"title", true, false},
+                                   {"qwindowicon", true, false},
+                                   {"icon", true, false},
+                                   {"session", true, false},
+                                   {"display", true, true},
+                                   {"name", true, false},
+                                   {"visual", true, false},
+                                   {"style", true, false},
+                                   {"stylesheet", true, false},
+                                   {"qmljsdebugger", true, false},
+                                   {"reverse", false, false},
+                                   {"widgetcount", false, false},
+                                   {"testability", false, false},
+                                   {"sync", false, false},
+                                   {"nograb", false, false},
+                                   {"dograb", false, false}};
 
 void addQtOptions(QCommandLineParser &parser)
 {
-    for (const char *name : kQtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    for (const QtOption &qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue) option.setValueName(QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char *name : kQtFlagOptions) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+}
+
+// Qt's options found, in order, as Qt reads them: "-name", then the value
+// (given after a blank or after "="; Qt itself knows only the first form).
+void takeQtOptions(const QCommandLineParser &parser, CommandLine &command)
+{
+    QHash<QString, qsizetype> valuesTaken;
+    for (const QString &name : parser.optionNames()) {
+        for (const QtOption &qt : kQtOptions) {
+            if (name != QLatin1String(qt.name)) continue;
+            command.qtArguments << QLatin1Char('-') + name;
+            if (qt.takesValue) command.qtArguments << parser.values(name).at(valuesTaken[name]++);
+            command.displayNamed = command.displayNamed || qt.namesDisplay;
+        }
     }
 }
 
@@ -47,11 +70,20 @@ QString usageLine()
     return QStringLiteral("Usage: plimso [options] [file]\n");
 }
 
+// A command line that ends the run before any window, saying `message`.
+CommandLine ending(CommandLine::Action action, const QString &message)
+{
+    CommandLine command;
+    command.action = action;
+    command.message = message;
+    return command;
+}
+
 CommandLine error(const QString &problem)
 {
-    return {CommandLine::Action::Error, QString(),
-            QStringLiteral("plimso: %1\n").arg(problem) + usageLine() +
-                QStringLiteral("Run 'plimso --help' for more.\n")};
+    return ending(CommandLine::Action::Error,
+                  QStringLiteral("plimso: %1\n").arg(problem) + usageLine() +
+                      QStringLiteral("Run 'plimso --help' for more.\n"));
 }
 
 } // namespace
@@ -79,26 +111,29 @@ CommandLine parseCommandLine(const QStringList &arguments)
         // The parser's usage line names the program by its path, or not at all
         // before a QCoreApplication exists: ours replaces it.
         const QString text = parser.helpText();
-        return {CommandLine::Action::Help, QString(),
-                usageLine() + text.mid(text.indexOf(QLatin1Char('\n')) + 1) +
-                    QStringLiteral("\nQt's own options, such as -platform, -style and -display, "
-                                   "are accepted too.\n")};
+        return ending(CommandLine::Action::Help,
+                      usageLine() + text.mid(text.indexOf(QLatin1Char('\n')) + 1) +
+                          QStringLiteral("\nQt's own options, such as -platform, -style and "
+                                         "-display, are accepted too.\n"));
     }
     if (parser.isSet(version))
-        return {CommandLine::Action::Version, QString(),
-                QStringLiteral("plimso %1\n").arg(version::text())};
+        return ending(CommandLine::Action::Version,
+                      QStringLiteral("plimso %1\n").arg(version::text()));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return error(QStringLiteral("one pattern file at most, not %1: %2")
                          .arg(files.size())
                          .arg(files.join(QLatin1Char(' '))));
-    return {CommandLine::Action::Run, files.value(0), QString()};
+    CommandLine command;
+    command.file = files.value(0);
+    takeQtOptions(parser, command);
+    return command;
 }
 
 QStringList commandLineArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << decodeFileName(argv[i]);
     return arguments;
 }

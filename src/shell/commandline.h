@@ -8,9 +8,11 @@
 //   file            a pattern file to open as the challenge once the frame is up
 //
 // Qt's own options (-platform xcb, -style fusion, -display :1, -reverse, ...)
-// are known to the parser, so they and their values are skipped here and left
-// for QApplication. Options may start with one dash or two; an unknown option,
-// a missing option value or a second file is an error.
+// are known to the parser, so they and their values are skipped here and
+// handed to QApplication. Options may start with one dash or two, and take
+// their value after a blank or "="; an unknown option, a missing option value
+// or a second file is an error. After "--" every argument is a file, for the
+// program alone: Qt never sees it.
 #include <QString>
 #include <QStringList>
 
@@ -19,10 +21,13 @@ struct CommandLine {
     Action action = Action::Run;
     QString file;    // Run: the file named, as given; empty when none
     QString message; // Help, Version: the text for stdout; Error: the problem and the usage line
+    QStringList qtArguments;   // Run: Qt's options for QApplication, "-name" then any value
+    bool displayNamed = false; // Run: -platform or -display was given
 };
 
 // `arguments` as the program received them, the program's own name first.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// argv as text, each argument decoded from the local 8-bit encoding.
+// argv as text, each argument decoded as a file name (logic/filenamecodec.h):
+// a name that is not UTF-8 still names its file.
 QStringList commandLineArguments(int argc, char **argv);

@@ -25,10 +25,14 @@ const QString kAllFiles = QStringLiteral("所有檔案 (*)");
 // Shows `caption` exactly: Qt reads "[*]" in a title as the place of the
 // modified mark and shows "[*][*]" as a literal "[*]". Accessibility tools get
 // the window's title with every "[*]" removed, so the content carries the
-// caption as its accessible name.
+// caption as its accessible name. In a right-to-left layout the title is
+// isolated as left-to-right text, so that a path does not read
+// "home/user/p.txt/".
 void setCaption(QMdiSubWindow *sub, const QString &caption)
 {
-    const QString title = QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    QString title = QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    if (sub->layoutDirection() == Qt::RightToLeft)
+        title = QChar(0x2066) + title + QChar(0x2069); // LEFT-TO-RIGHT ISOLATE ... POP
     sub->widget()->setWindowTitle(title);
     sub->widget()->setAccessibleName(caption);
     sub->setWindowTitle(title);
@@ -54,7 +58,8 @@ void MainFrame::open()
 
 void MainFrame::openFile(const QString &path)
 {
-    const QString file = QFileInfo(path).absoluteFilePath();
+    // Made absolute as text: QFileInfo would lose bytes of a name that is not UTF-8.
+    const QString file = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     if (!loadPattern(file)) return;
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.

@@ -1,6 +1,6 @@
 #include "shell/patternfolder.h"
 
-#include <QStandardPaths>
+#include <QDir>
 #include <QTemporaryFile>
 
 namespace patternfolder {
@@ -18,8 +18,16 @@ QString choose(const QString &programFolder, const QString &userFolder)
 
 QString userFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/plimso");
+    // As the XDG base directory rules say: a relative value is ignored, as if
+    // unset. Qt's own lookup would take it, and a relative or missing HOME,
+    // as relative to the working folder.
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(dataHome))
+        return QDir::cleanPath(dataHome + QStringLiteral("/plimso"));
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return QDir::cleanPath(home + QStringLiteral("/.local/share/plimso"));
+    return QString();
 }
 
 } // namespace patternfolder

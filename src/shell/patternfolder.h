@@ -13,12 +13,15 @@ namespace patternfolder {
 // exist.
 bool acceptsNewFiles(const QString &folder);
 
-// `programFolder` when it accepts new files, else `userFolder`. Neither is
-// created here: Test creates the user's folder when it first writes there.
+// `programFolder` when it accepts new files, else `userFolder` (which may be
+// empty: none). Neither is created here: Test creates the user's folder when
+// it first writes there.
 QString choose(const QString &programFolder, const QString &userFolder);
 
 // The user's folder for pattern files: $XDG_DATA_HOME/plimso, which is
-// ~/.local/share/plimso unless XDG_DATA_HOME says otherwise.
+// ~/.local/share/plimso unless XDG_DATA_HOME names an absolute folder. The
+// empty text when neither XDG_DATA_HOME nor HOME is absolute: there is no
+// such folder, and nothing is ever written relative to the working folder.
 QString userFolder();
 
 } // namespace patternfolder

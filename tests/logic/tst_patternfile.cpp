@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdarg>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <future>
 #include <sys/stat.h>
@@ -19,7 +21,33 @@ QByteArray crlf(int times)
     return QByteArray("\r\n").repeated(times);
 }
 
+// A file name whose next open() first puts a FIFO in the file's place, as a
+// FIFO swapped in between a look at a file and its open would.
+QByteArray &fifoOnNextOpen()
+{
+    static QByteArray path;
+    return path;
+}
+
 } // namespace
+
+// Every open() of this test, the library's and Qt's (open64, the same call on
+// a 64-bit system), passes here.
+extern "C" int open(const char *path, int flags, ...)
+{
+    va_list rest;
+    va_start(rest, flags);
+    const bool hasMode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE;
+    const mode_t mode = hasMode ? va_arg(rest, mode_t) : 0;
+    va_end(rest);
+    if (!fifoOnNextOpen().isEmpty() && fifoOnNextOpen() == path) {
+        fifoOnNextOpen().clear();
+        if (::unlink(path) != 0 || ::mkfifo(path, 0600) != 0) return -1;
+    }
+    return reinterpret_cast<int (*)(const char *, int, ...)>(::dlsym(RTLD_NEXT, "open"))(
+        path, flags, mode);
+}
+extern "C" int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 
 class TestPatternFile : public QObject {
     Q_OBJECT
@@ -41,6 +69,7 @@ private slots:
     void readMissingFile();
     void readDirectory();
     void readSizeLimit();
+    void readRefusesAFifoWithoutBlocking_data();
     void readRefusesAFifoWithoutBlocking();
     void testTargets_data();
     void testTargets();
@@ -270,11 +299,24 @@ void TestPatternFile::readSizeLimit()
     QCOMPARE(r.errorLine, 0);
 }
 
+void TestPatternFile::readRefusesAFifoWithoutBlocking_data()
+{
+    QTest::addColumn<bool>("swapped"); // a pattern file until the reader opens it
+    QTest::newRow("a FIFO") << false;
+    QTest::newRow("a FIFO swapped in at the open") << true;
+}
+
 void TestPatternFile::readRefusesAFifoWithoutBlocking()
 {
+    QFETCH(bool, swapped);
     QTemporaryDir dir;
     const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
-    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    if (swapped) {
+        QVERIFY(writeFile(QFile::decodeName(fifo), patternFileBytes({1, 2})));
+        fifoOnNextOpen() = fifo;
+    } else {
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    }
     auto read =
         std::async(std::launch::async, [&] { return readPatternFile(QFile::decodeName(fifo)); });
     const bool finished = read.wait_for(std::chrono::seconds(5)) == std::future_status::ready;

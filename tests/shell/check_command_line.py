@@ -6,9 +6,13 @@ help and version without a display, bad arguments with a usage message.
 
 Bad arguments are given with DISPLAY naming a display that does not exist: a
 program that went on to create its QApplication would abort on it (exit 134)
-instead of exiting 2 with the usage. Exit code 0 passed, 1 failed.
+instead of exiting 2 with the usage. A display named on the command line must
+reach Qt, which then aborts on it, naming it. Help and version must fail when
+stdout cannot take them. Exit code 0 passed, 1 failed.
 """
 import os
+import resource
+import signal
 import subprocess
 import sys
 
@@ -27,7 +31,18 @@ CASES = [
     (["--frobnicate"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e and "frobnicate" in e),
     (["-q"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
     (["-platform"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
+    (["-display", ":65000"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: ":65000" in e),
+    (["--display=:65000"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: ":65000" in e),
+    (["--platform=bogus"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: '"bogus"' in e),
 ]
+
+# Help and version to a stdout that takes nothing: a full device, or none.
+UNWRITABLE = [(["--version"], "/dev/full"), (["--help"], "/dev/full"),
+              (["--version"], None), (["-h"], None)]
+
+
+def one_line(text):
+    return text.startswith("plimso: ") and text.count("\n") == 1 and "standard output" in text
 
 
 def matches(test, text):
@@ -39,28 +54,42 @@ def main():
         print(__doc__)
         return 2
     app = sys.argv[1]
+    cases = [(args, changes, code, out, err, subprocess.PIPE)
+             for args, changes, code, out, err in CASES]
+    cases += [(args, NO_DISPLAY, 1, "", one_line, target) for args, target in UNWRITABLE]
     failures = 0
-    for args, changes, code, out_test, err_test in CASES:
+    for args, changes, code, out_test, err_test, stdout in cases:
         env = dict(os.environ)
         for key, value in changes.items():
             if value is None:
                 env.pop(key, None)
             else:
                 env[key] = value
+        shown = f"plimso {' '.join(args)}" + ("" if stdout == subprocess.PIPE
+                                                else f" >{stdout or '&-'}")
+        out = open(stdout, "w") if isinstance(stdout, str) else stdout
+
+        def child():  # no core file from an abort; stdout closed when wanted
+            resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+            if out is None:
+                os.close(1)
         try:
-            run = subprocess.run([app, *args], env=env, stdout=subprocess.PIPE,
-                                 stderr=subprocess.PIPE, text=True, timeout=20)
+            run = subprocess.run([app, *args], env=env, stdout=out, stderr=subprocess.PIPE,
+                                 text=True, timeout=20, preexec_fn=child)
         except subprocess.TimeoutExpired:
-            print(f"FAIL plimso {' '.join(args)}: still running after 20 s")
+            print(f"FAIL {shown}: still running after 20 s")
             failures += 1
             continue
-        ok = run.returncode == code and matches(out_test, run.stdout) \
+        finally:
+            if isinstance(stdout, str):
+                out.close()
+        ok = run.returncode == code and matches(out_test, run.stdout or "") \
             and matches(err_test, run.stderr)
-        print(f"{'ok  ' if ok else 'FAIL'} plimso {' '.join(args)}: exit {run.returncode}")
+        print(f"{'ok  ' if ok else 'FAIL'} {shown}: exit {run.returncode}")
         if not ok:
             print(f"  wanted exit {code}\n  stdout: {run.stdout!r}\n  stderr: {run.stderr!r}")
             failures += 1
-    print("passed" if not failures else f"FAILED: {failures} of {len(CASES)}")
+    print("passed" if not failures else f"FAILED: {failures} of {len(cases)}")
     return 1 if failures else 0
 
 

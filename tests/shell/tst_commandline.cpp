@@ -56,6 +56,38 @@ private slots:
         QCOMPARE(result.message.isEmpty(), action == CommandLine::Action::Run);
     }
 
+    // What QApplication is given: Qt's options in the form Qt reads, and
+    // nothing from "--" on, which is the program's alone.
+    void qtOptions_data()
+    {
+        QTest::addColumn<QString>("arguments"); // after the program's name, split at blanks
+        QTest::addColumn<QString>("qt");        // after the program's name, joined by blanks
+        QTest::addColumn<bool>("displayNamed");
+        QTest::newRow("-display") << "-display :1 p.txt"
+                                  << "-display :1" << true;
+        QTest::newRow("--display=") << "--display=:1"
+                                    << "-display :1" << true;
+        QTest::newRow("-platform=") << "-platform=offscreen"
+                                    << "-platform offscreen" << true;
+        QTest::newRow("--platform") << "--platform xcb -reverse"
+                                    << "-platform xcb -reverse" << true;
+        QTest::newRow("-style=") << "-style=fusion"
+                                 << "-style fusion" << false;
+        QTest::newRow("after --") << "-style fusion -- -reverse"
+                                  << "-style fusion" << false;
+    }
+    void qtOptions()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, qt);
+        QFETCH(bool, displayNamed);
+        const CommandLine result = parseCommandLine(QStringList{QStringLiteral("plimso")} +
+                                                    arguments.split(' ', Qt::SkipEmptyParts));
+        QCOMPARE(result.action, CommandLine::Action::Run);
+        QCOMPARE(result.qtArguments.join(' '), qt);
+        QCOMPARE(result.displayNamed, displayNamed);
+    }
+
     void argumentsAreDecodedFromTheLocalEncoding()
     {
         QByteArray name("plimso"), file("\xe5\x9c\x96\xe6\xa1\x88.txt"); // 圖案.txt in UTF-8

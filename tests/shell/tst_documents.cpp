@@ -4,6 +4,8 @@
 #include "grid/challengewindow.h"
 #include "grid/editorwindow.h"
 #include "logic/challengestate.h"
+#include "logic/filenamecodec.h"
+#include "shell/commandline.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QGlyphRun>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProxyStyle>
@@ -23,8 +26,10 @@
 #include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -258,6 +263,29 @@ private slots:
         QCOMPARE(doc->widget()->accessibleName(), QStringLiteral("Document 1"));
     }
 
+    // Under a right-to-left locale (or -reverse) a path still reads left to
+    // right in the title bar: "/tmp/p.txt", not "tmp/p.txt/".
+    void pathCaptionsReadLeftToRight()
+    {
+        QVERIFY(writeFile(path("p.txt"), patternFileBytes({1, 2})));
+        frame().setLayoutDirection(Qt::RightToLeft);
+        open(path("p.txt"));
+        const QString shown = shownCaption(challenge()->subWindow());
+        QTextLayout layout(shown, frame().font());
+        QTextOption option;
+        option.setTextDirection(Qt::RightToLeft); // as the title bar paints it
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto x = [&line](qsizetype i) {
+            return line.glyphRuns(int(i), 1).value(0).positions().value(0).x();
+        };
+        const qsizetype slash = shown.indexOf(QLatin1Char('/'));
+        QVERIFY2(x(slash) < x(slash + 1), qPrintable(shown)); // the leading "/" comes first
+        QCOMPARE(challenge()->accessibleName(), QDir::toNativeSeparators(path("p.txt")));
+    }
+
     void openWhileAnEditorIsActiveNamesTheChallenge()
     {
         QVERIFY(writeFile(path("a.txt"), patternFileBytes({1, 2})));
@@ -271,35 +299,49 @@ private slots:
     }
 
     // A file named on the command line opens as File > Open's choice does; a
-    // name relative to the working folder is shown, and reported, in full.
+    // name relative to the working folder is shown, and reported, in full. Any
+    // name that exists opens, UTF-8 or not.
     void openFileByName_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("argument"); // as the command line gives it
+        QTest::addColumn<QByteArray>("file");     // the name of the file in the folder
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("relative") << "five.txt" << patternFileBytes({5, 6, 7}) << true;
-        QTest::newRow("dot slash") << "./five.txt" << patternFileBytes({5, 6, 7}) << true;
-        QTest::newRow("not a pattern") << "five.txt" << QByteArray("1\r\nabc\r\n") << false;
+        const QByteArray five = patternFileBytes({5, 6, 7});
+        QTest::newRow("relative") << QByteArray("five.txt") << QByteArray("five.txt") << five
+                                  << true;
+        QTest::newRow("dot slash")
+            << QByteArray("./five.txt") << QByteArray("five.txt") << five << true;
+        QTest::newRow("not a pattern") << QByteArray("five.txt") << QByteArray("five.txt")
+                                       << QByteArray("1\r\nabc\r\n") << false;
+        QTest::newRow("Latin-1 name")
+            << QByteArray("caf\xe9.txt") << QByteArray("caf\xe9.txt") << five << true;
     }
     void openFileByName()
     {
-        QFETCH(QString, name);
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, file);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, opens);
-        QVERIFY(writeFile(path("five.txt"), bytes));
+        const QByteArray where = QFile::encodeName(m_tmp->path()) + '/' + file;
+        const int fd = ::open(where.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), bytes.size()) == bytes.size());
+        ::close(fd);
+        const QString shown = m_tmp->path() + QLatin1Char('/') + decodeFileName(file);
+        char program[] = "plimso";
+        char *argv[] = {program, argument.data(), nullptr};
         const QString before = QDir::currentPath();
         QDir::setCurrent(m_tmp->path());
-        frame().openFile(name);
+        frame().openFile(commandLineArguments(2, argv)[1]);
         QDir::setCurrent(before);
         QCOMPARE(m_dialogs.messages().size(), opens ? 0 : 1);
         if (opens) {
             QVERIFY(challenge());
-            QCOMPARE(area()->currentSubWindow()->windowTitle(), path("five.txt"));
+            QCOMPARE(area()->currentSubWindow()->windowTitle(), shown);
             QCOMPARE(m_challenge.stored[0], std::int16_t(5));
         } else {
             const QString text = m_dialogs.messages()[0].text;
-            QVERIFY2(text.contains(QLatin1Char('"') + path("five.txt") + QLatin1Char('"')),
-                     qPrintable(text));
+            QVERIFY2(text.contains(QLatin1Char('"') + shown + QLatin1Char('"')), qPrintable(text));
             QVERIFY(area()->subWindowList().isEmpty());
             QCOMPARE(m_challenge.stored[0], std::int16_t(0));
         }

@@ -9,9 +9,6 @@
 
 class TestPatternFolder : public QObject {
     Q_OBJECT
-private:
-    QTemporaryDir m_tmp;
-
 private slots:
     void choose_data()
     {
@@ -43,10 +40,33 @@ private slots:
                     .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
-    void userFolderFollowsXdgDataHome()
+    // The XDG base directory rules: a relative value is ignored as if unset;
+    // without an absolute HOME there is no user's folder at all.
+    void userFolderFollowsTheXdgRules_data()
     {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_tmp.path()));
-        QCOMPARE(patternfolder::userFolder(), m_tmp.path() + QStringLiteral("/plimso"));
+        QTest::addColumn<QByteArray>("dataHome"); // null: unset
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("XDG_DATA_HOME")
+            << QByteArray("/xdg/data") << QByteArray("/home/u") << "/xdg/data/plimso";
+        QTest::newRow("no XDG_DATA_HOME")
+            << QByteArray() << QByteArray("/home/u") << "/home/u/.local/share/plimso";
+        QTest::newRow("relative XDG_DATA_HOME")
+            << QByteArray("data") << QByteArray("/home/u") << "/home/u/.local/share/plimso";
+        QTest::newRow("relative HOME") << QByteArray("data") << QByteArray("home") << "";
+        QTest::newRow("no HOME") << QByteArray() << QByteArray() << "";
+    }
+    void userFolderFollowsTheXdgRules()
+    {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        const auto set = [](const char *name, const QByteArray &value) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        };
+        set("XDG_DATA_HOME", dataHome);
+        set("HOME", home);
+        QCOMPARE(patternfolder::userFolder(), folder);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -116,6 +117,10 @@ void MainFrame::closeEvent(QCloseEvent *event)
 void MainFrame::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Shown by the program, not restored by the window system: the frame's
+    // minimum size now holds, and a stored size below it was overridden, not
+    // changed by the user.
+    if (!event->spontaneous()) m_appliedOuterSize = frameGeometry().size();
     adjustForFrameMargins();
 }
 
@@ -139,6 +144,7 @@ void MainFrame::adjustForFrameMargins()
     const QSize client = m_pendingOuterSize - margins;
     m_pendingOuterSize = QSize();
     resize(client);
+    m_appliedOuterSize = frameGeometry().size(); // no smaller than the minimum allows
 }
 
 void MainFrame::toggleToolBar()

@@ -16,6 +16,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
+#include <cstdio>
 
 namespace md = forms::maindef;
 
@@ -94,10 +95,10 @@ void MainFrame::storePlacement()
         screenfit::remembered(m_storedPlacement, m_appliedOuterSize, frameGeometry());
     // Where the window system places windows itself, the position the frame
     // reports is not where it is: the stored one stays.
-    if (m_canPlaceWindows)
-        PlacementStore().write(placement);
-    else
-        PlacementStore().writeSize(placement.size());
+    const QString problem = m_canPlaceWindows ? PlacementStore().write(placement)
+                                              : PlacementStore().writeSize(placement.size());
+    // The frame closes all the same.
+    if (!problem.isEmpty()) std::fputs(qPrintable(problem + QLatin1Char('\n')), stderr);
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)

@@ -13,8 +13,10 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
+#include <cstdio>
 
 namespace md = forms::maindef;
 
@@ -93,10 +95,10 @@ void MainFrame::storePlacement()
         screenfit::remembered(m_storedPlacement, m_appliedOuterSize, frameGeometry());
     // Where the window system places windows itself, the position the frame
     // reports is not where it is: the stored one stays.
-    if (m_canPlaceWindows)
-        PlacementStore().write(placement);
-    else
-        PlacementStore().writeSize(placement.size());
+    const QString problem = m_canPlaceWindows ? PlacementStore().write(placement)
+                                              : PlacementStore().writeSize(placement.size());
+    // The frame closes all the same.
+    if (!problem.isEmpty()) std::fputs(qPrintable(problem + QLatin1Char('\n')), stderr);
 }
 
 void MainFrame::closeEvent(QCloseEvent *event)
@@ -116,6 +118,10 @@ void MainFrame::closeEvent(QCloseEvent *event)
 void MainFrame::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Shown by the program, not restored by the window system: the frame's
+    // minimum size now holds, and a stored size below it was overridden, not
+    // changed by the user.
+    if (!event->spontaneous()) m_appliedOuterSize = frameGeometry().size();
     adjustForFrameMargins();
 }
 
@@ -139,6 +145,7 @@ void MainFrame::adjustForFrameMargins()
     const QSize client = m_pendingOuterSize - margins;
     m_pendingOuterSize = QSize();
     resize(client);
+    m_appliedOuterSize = frameGeometry().size(); // no smaller than the minimum allows
 }
 
 void MainFrame::toggleToolBar()

@@ -116,7 +116,9 @@ private:
     // decorations; then the client size is corrected once so that the outer
     // size is the remembered one.
     QSize m_pendingOuterSize;
-    // The placement read at load, and the outer size it was shown at.
+    // The placement read at load, and the outer size it was shown at: the
+    // stored one as far as the screen, the frame's minimum size and its
+    // margins allowed.
     QRectF m_storedPlacement;
     QSize m_appliedOuterSize;
 };

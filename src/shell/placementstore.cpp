@@ -3,13 +3,40 @@
 #include "forms/twips.h"
 #include "shell/screenfit.h"
 
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <unistd.h>
 
 namespace {
 constexpr const char *kGroup = "Settings";
+
+QString notSaved(const QString &file, const QString &reason)
+{
+    return QStringLiteral("plimso: the window placement could not be saved to %1: %2")
+        .arg(file, reason);
 }
+
+// Why `file` cannot be written, as the file system says: QSettings replaces it
+// through a new file beside it, so its folder, or the nearest one above that
+// exists (QSettings makes the rest), must take new files; and the file itself,
+// if there is one, must be writable. Empty when nothing refuses.
+QString whyNotWritable(const QString &file)
+{
+    for (QFileInfo folder(QFileInfo(file).absolutePath());; folder.setFile(folder.absolutePath())) {
+        // Through "folder/.", a file that stands where the folder should gives ENOTDIR.
+        const QByteArray path = QFile::encodeName(folder.filePath() + QLatin1String("/."));
+        if (::access(path.constData(), W_OK | X_OK) == 0) break;
+        if (errno != ENOENT || folder.isRoot()) return qt_error_string(errno);
+    }
+    if (::access(QFile::encodeName(file).constData(), W_OK) != 0 && errno != ENOENT)
+        return qt_error_string(errno);
+    return QStringLiteral("the file system gave no reason");
+}
+} // namespace
 
 PlacementStore::PlacementStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -41,26 +68,44 @@ float PlacementStore::height() const
     return value("MainHeight", kDefaultHeight);
 }
 
-void PlacementStore::write(const QRectF &twips)
+QString PlacementStore::write(const QRectF &twips)
 {
-    store({{"MainLeft", twips.left()},
+    return store({{"MainLeft", twips.left()},
            {"MainTop", twips.top()},
            {"MainWidth", twips.width()},
            {"MainHeight", twips.height()}});
 }
 
-void PlacementStore::writeSize(const QSizeF &twips)
+QString PlacementStore::writeSize(const QSizeF &twips)
 {
-    store({{"MainWidth", twips.width()}, {"MainHeight", twips.height()}});
+    return store({{"MainWidth", twips.width()}, {"MainHeight", twips.height()}});
 }
 
-void PlacementStore::store(std::initializer_list<std::pair<const char *, qreal>> values)
+QString PlacementStore::store(std::initializer_list<std::pair<const char *, qreal>> values)
 {
+    const QString file = m_settings->fileName();
+    {
+        // QSettings waits on this lock without a limit, and a stale one can
+        // hold for ever: a folder in its place, or a process id that another
+        // plimso now has. Probed first, and nothing is written while it is
+        // taken (QSettings would retry a pending write when it goes).
+        const QString lockPath = file + QLatin1String(".lock");
+        QLockFile lock(lockPath);
+        if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError)
+            return notSaved(file, QFileInfo(lockPath).isDir()
+                                      ? QStringLiteral("its lock file %1 is a folder").arg(lockPath)
+                                      : QStringLiteral("its lock file %1 stayed taken by another "
+                                                       "process")
+                                            .arg(lockPath));
+    }
     m_settings->beginGroup(QLatin1String(kGroup));
     for (const auto &[key, value] : values)
         m_settings->setValue(QLatin1String(key), format(float(value)));
     m_settings->endGroup();
     m_settings->sync();
+    // QSettings says no more than AccessError: the file system tells why.
+    if (m_settings->status() == QSettings::AccessError) return notSaved(file, whyNotWritable(file));
+    return {};
 }
 
 QString PlacementStore::format(float value)

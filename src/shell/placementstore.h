@@ -35,11 +35,18 @@ public:
     float height() const;
     QRectF read() const { return QRectF(left(), top(), width(), height()); }
 
-    // Writes the four values in the order left, top, width, height.
-    void write(const QRectF &twips);
+    // How long a write waits for another process to release the settings'
+    // lock file (QSettings alone would wait for ever).
+    static constexpr int kLockWaitMs = 2000;
+
+    // Writes the four values in the order left, top, width, height. Returns
+    // an empty string when they were saved, else the line to tell the user:
+    // that the placement could not be saved, the settings file and the reason
+    // the file system gives (or that the lock file stayed taken).
+    [[nodiscard]] QString write(const QRectF &twips);
     // Writes width and height only: a stored left and top stay as they were
-    // (or absent).
-    void writeSize(const QSizeF &twips);
+    // (or absent). Returns as write does.
+    [[nodiscard]] QString writeSize(const QSizeF &twips);
 
     // Text form of a stored value and its reading; nothing when unusable.
     static QString format(float value);
@@ -48,7 +55,7 @@ public:
 private:
     float value(const char *key, float fallback) const;
     // Writes the values in the order given, under [Settings].
-    void store(std::initializer_list<std::pair<const char *, qreal>> values);
+    QString store(std::initializer_list<std::pair<const char *, qreal>> values);
 
     std::unique_ptr<QSettings> m_settings;
 };

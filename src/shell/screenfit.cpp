@@ -22,26 +22,26 @@ bool canPlaceWindows()
 QRect fit(const QRect &frame, const QList<QRect> &screens)
 {
     if (screens.isEmpty()) return frame;
-    QRect span;
-    for (const QRect &s : screens)
-        span |= s;
-    QRect r(frame.topLeft(), frame.size().boundedTo(span.size()));
-    const QSize strip = kGrabStrip.boundedTo(r.size());
-    QPoint best = r.topLeft();
+    const QSize strip = kGrabStrip.boundedTo(frame.size());
+    QRect screen;
+    QPoint topLeft;
     qint64 bestDistance = std::numeric_limits<qint64>::max();
     for (const QRect &s : screens) {
         // The nearest top-left that keeps the strip within this screen.
-        const QPoint to(std::clamp(r.x(), s.x(), std::max(s.x(), s.right() + 1 - strip.width())),
-                        std::clamp(r.y(), s.y(), std::max(s.y(), s.bottom() + 1 - strip.height())));
-        const QPoint d = to - r.topLeft();
+        const QPoint to(
+            std::clamp(frame.x(), s.x(), std::max(s.x(), s.right() + 1 - strip.width())),
+            std::clamp(frame.y(), s.y(), std::max(s.y(), s.bottom() + 1 - strip.height())));
+        const QPoint d = to - frame.topLeft();
         const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
         if (distance < bestDistance) {
-            best = to;
+            screen = s;
+            topLeft = to;
             bestDistance = distance;
         }
     }
-    r.moveTopLeft(best);
-    return r;
+    if (frame.width() > screen.width() || frame.height() > screen.height())
+        return QRect(screen.topLeft(), frame.size().boundedTo(screen.size()));
+    return QRect(topLeft, frame.size());
 }
 
 QRect fitToScreens(const QRect &frame)

@@ -13,10 +13,12 @@ namespace screenfit {
 inline constexpr QSize kGrabStrip(100, 50);
 
 // `frame` (outer geometry, pixels) made usable on `screens` (their available
-// areas, the primary first): its size is capped to the area all screens span;
-// unless its top-left kGrabStrip (capped to its size) already lies within one
-// screen, it is moved the least distance that puts that strip within a screen,
-// the primary winning a tie. With no screens the frame is returned unchanged.
+// areas, the primary first): unless its top-left kGrabStrip (capped to its
+// size) already lies within one screen, it is moved the least distance that
+// puts that strip within a screen, the primary winning a tie. A frame larger
+// than that screen in either direction moves to the screen's top-left corner
+// and is capped to the screen's size, so that all of it shows. With no screens
+// the frame is returned unchanged.
 QRect fit(const QRect &frame, const QList<QRect> &screens);
 
 // The same against the screens of the running application.

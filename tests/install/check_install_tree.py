@@ -22,7 +22,7 @@ DESKTOP = f"share/applications/{APP_ID}.desktop"
 METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
 SVG = f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"
 PNGS = {size: f"share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png" for size in ICON_SIZES}
-EXPECTED = {"bin/plimso", DESKTOP, METAINFO, SVG, *PNGS.values(),
+EXPECTED = {"bin/plimso", DESKTOP, METAINFO, SVG, *PNGS.values(), "share/man/man6/plimso.6",
             "share/doc/plimso/README.md", "share/doc/plimso/LICENSE"}
 
 

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -534,19 +535,39 @@ private slots:
         QTRY_COMPARE(frame().frameGeometry(), outer);
     }
 
-    void closeKeepsAStoredSizeTooLargeForTheScreen()
+    // A stored size that the screen, the frame's minimum size or its margins
+    // overrode is kept, however the frame is closed, unless the user resized it.
+    void closeKeepsAStoredSizeTheFrameOverrode_data()
     {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<bool>("closeButton"); // else File > Exit
+        QTest::newRow("too large for the screen, Exit") << "60000" << "45000" << false;
+        QTest::newRow("narrower than the frame's minimum, Exit") << "3000" << "6500" << false;
+        QTest::newRow("narrower than the frame's minimum, close button")
+            << "3000" << "6500" << true;
+    }
+    void closeKeepsAStoredSizeTheFrameOverrode()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(bool, closeButton);
         m_frame.reset();
-        userSettings().setValue("Settings/MainWidth", "60000");
-        userSettings().setValue("Settings/MainHeight", "45000");
+        userSettings().setValue("Settings/MainWidth", width);
+        userSettings().setValue("Settings/MainHeight", height);
         m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QVERIFY(frame().frameGeometry().width() != twips::toPixels(width.toDouble()));
         frame().move(100, 80); // moving alone keeps the remembered size
-        QVERIFY(frame().close());
+        if (closeButton)
+            QVERIFY(frame().windowHandle()->close());
+        else
+            triggerMenu(frame(), "mnuFileExit");
+        QVERIFY(!frame().isVisible());
         QCOMPARE(stored("MainLeft"), QStringLiteral("1500"));
-        QCOMPARE(stored("MainWidth"), QStringLiteral("60000"));
-        QCOMPARE(stored("MainHeight"), QStringLiteral("45000"));
+        QCOMPARE(stored("MainWidth"), width);
+        QCOMPARE(stored("MainHeight"), height);
     }
 
     // Where the window system places windows itself (Wayland) the frame cannot

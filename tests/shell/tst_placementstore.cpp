@@ -1,10 +1,13 @@
 // The remembered frame placement: defaults, text form, unusable values, and
-// what Exit stores for a frame placed from it.
+// settings that cannot be written.
 #include "shell/placementstore.h"
 
+#include <QDir>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 class TestPlacementStore : public QObject {
     Q_OBJECT
@@ -28,7 +31,7 @@ private slots:
 
     void writesTextsUnderSettings()
     {
-        PlacementStore(path()).write(QRectF(1500, 1234.5, 6000, 4500));
+        QCOMPARE(PlacementStore(path()).write(QRectF(1500, 1234.5, 6000, 4500)), QString());
         QSettings s(path(), QSettings::IniFormat);
         QCOMPARE(s.value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("1500"));
         QCOMPARE(s.value(QStringLiteral("Settings/MainTop")).toString(), QStringLiteral("1234.5"));
@@ -72,7 +75,7 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, text);
-        PlacementStore(path()).write(QRectF(1500, 1600, 7000, 8000));
+        QCOMPARE(PlacementStore(path()).write(QRectF(1500, 1600, 7000, 8000)), QString());
         store(key, text);
         QRectF expected(1500, 1600, 7000, 8000);
         if (key == QLatin1String("MainLeft")) expected.moveLeft(1000);
@@ -80,6 +83,43 @@ private slots:
         if (key == QLatin1String("MainWidth")) expected.setWidth(6500);
         if (key == QLatin1String("MainHeight")) expected.setHeight(6500);
         QCOMPARE(PlacementStore(path()).read(), expected);
+    }
+
+    // The one line for the user names the file and why; a lock that stays
+    // taken ends the write after a while instead of hanging Exit.
+    void unwritableSettingsAreReported_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reason");
+        const QString lock = m_dir.filePath(QStringLiteral("conf/plimso.conf.lock"));
+        QTest::newRow("folder is a file") << "file" << qt_error_string(ENOTDIR);
+        QTest::newRow("lock file is a folder")
+            << "lock folder" << QStringLiteral("its lock file %1 is a folder").arg(lock);
+        QTest::newRow("lock held by a live process")
+            << "held lock"
+            << QStringLiteral("its lock file %1 stayed taken by another process").arg(lock);
+    }
+    void unwritableSettingsAreReported()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
+        const QString folder = m_dir.filePath(QStringLiteral("conf"));
+        const QString file = folder + QStringLiteral("/plimso.conf");
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+        QLockFile held(file + QStringLiteral(".lock"));
+        if (obstacle == QLatin1String("file")) {
+            QFile f(folder);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(QDir().mkpath(folder));
+        }
+        if (obstacle == QLatin1String("lock folder"))
+            QVERIFY(QDir().mkdir(file + QStringLiteral(".lock")));
+        if (obstacle == QLatin1String("held lock")) QVERIFY(held.lock());
+        QCOMPARE(PlacementStore(file).write(QRectF(1500, 1600, 7000, 8000)),
+                 QStringLiteral("plimso: the window placement could not be saved to %1: %2")
+                     .arg(file, reason));
     }
 
     void blanksAroundANumberAreAccepted()

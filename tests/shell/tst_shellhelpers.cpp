@@ -54,8 +54,15 @@ private slots:
             << QRect(1280, 100, 433, 433);
         QTest::newRow("far negative: moved")
             << QRect(-5000, -5000, 433, 433) << QList<QRect>{primary} << QRect(0, 0, 433, 433);
-        QTest::newRow("larger than every screen: capped")
-            << QRect(10, 10, 100000, 90000) << QList<QRect>{primary} << QRect(10, 10, 1280, 1000);
+        // A frame too large for its screen shows whole, from the screen's top-left.
+        QTest::newRow("larger than every screen: top-left, capped")
+            << QRect(10, 10, 100000, 90000) << QList<QRect>{primary} << QRect(0, 0, 1280, 1000);
+        QTest::newRow("wider than a small screen below a panel: its top-left, capped")
+            << QRect(100, 80, 700, 500) << QList<QRect>{QRect(0, 24, 640, 456)}
+            << QRect(0, 24, 640, 456);
+        QTest::newRow("taller than the second monitor: its top-left, capped")
+            << QRect(1500, 100, 433, 900) << QList<QRect>{primary, right}
+            << QRect(1280, 0, 433, 768);
         QTest::newRow("no screens: unchanged")
             << QRect(5000, 5000, 433, 433) << QList<QRect>{} << QRect(5000, 5000, 433, 433);
     }

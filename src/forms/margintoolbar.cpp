@@ -3,8 +3,14 @@
 #include <QEvent>
 #include <QLayout>
 
-MarginToolBar::MarginToolBar(int margin, QWidget *parent) : QToolBar(parent), m_margin(margin)
+MarginToolBar::MarginToolBar(QWidget *parent) : QToolBar(parent)
 {
+    applyMargin();
+}
+
+void MarginToolBar::setMargin(int margin)
+{
+    m_margin = margin;
     applyMargin();
 }
 

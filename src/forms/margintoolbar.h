@@ -8,7 +8,10 @@
 class MarginToolBar : public QToolBar {
     Q_OBJECT
 public:
-    explicit MarginToolBar(int margin, QWidget *parent = nullptr);
+    explicit MarginToolBar(QWidget *parent = nullptr);
+
+    // The margin round the buttons, in pixels (0 until set).
+    void setMargin(int margin);
 
 protected:
     bool event(QEvent *event) override;
@@ -16,5 +19,5 @@ protected:
 private:
     void applyMargin();
 
-    int m_margin;
+    int m_margin = 0;
 };

@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QSizeGrip>
 
-PanelStatusBar::PanelStatusBar(int definedHeight, QWidget *parent)
-    : QStatusBar(parent), m_definedHeight(definedHeight), m_row(new QWidget(this)),
-      m_panels(new QHBoxLayout)
+PanelStatusBar::PanelStatusBar(QWidget *parent)
+    : QStatusBar(parent), m_row(new QWidget(this)), m_panels(new QHBoxLayout)
 {
     setSizeGripEnabled(false); // the row holds the grip
     auto *row = new QHBoxLayout(m_row);
@@ -17,6 +16,12 @@ PanelStatusBar::PanelStatusBar(int definedHeight, QWidget *parent)
     row->addLayout(m_panels, 1);
     // The grip reaches to the bar's bottom edge; it is no higher than one line.
     row->addWidget(new QSizeGrip(m_row), 0, Qt::AlignRight | Qt::AlignBottom);
+}
+
+void PanelStatusBar::setDefinedHeight(int pixels)
+{
+    m_definedHeight = pixels;
+    updateGeometry();
 }
 
 QLabel *PanelStatusBar::addPanel(int minWidth, int stretch)

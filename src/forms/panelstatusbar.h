@@ -16,7 +16,10 @@ class QLabel;
 class PanelStatusBar : public QStatusBar {
     Q_OBJECT
 public:
-    explicit PanelStatusBar(int definedHeight, QWidget *parent = nullptr);
+    explicit PanelStatusBar(QWidget *parent = nullptr);
+
+    // The height the bar is defined with, in pixels (0 until set).
+    void setDefinedHeight(int pixels);
 
     // Appends a panel at least `minWidth` pixels wide. Panels with a stretch
     // share the width the others leave, in proportion to it.
@@ -31,7 +34,7 @@ protected:
 private:
     QSize withDefinedHeight(QSize size) const;
 
-    int m_definedHeight;
+    int m_definedHeight = 0;
     QWidget *m_row;
     QHBoxLayout *m_panels;
 };

@@ -3,10 +3,9 @@
 #include "grid/dotgridview.h"
 #include "logic/gridmodel.h"
 
-QAccessibleInterface *dotGridAccessibleFactory(const QString &className, QObject *object)
+QAccessibleInterface *dotGridAccessibleFactory(const QString &, QObject *object)
 {
-    if (className == QLatin1String("DotGridView"))
-        if (auto *view = qobject_cast<DotGridView *>(object)) return new DotGridAccessible(view);
+    if (auto *view = qobject_cast<DotGridView *>(object)) return new DotGridAccessible(view);
     return nullptr;
 }
 

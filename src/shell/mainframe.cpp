@@ -1,12 +1,12 @@
 #include "shell/mainframe.h"
 
 #include "forms/colours.h"
-#include "forms/maindef.h"
 #include "forms/twips.h"
 #include "grid/challengeslot.h"
 #include "shell/placementstore.h"
 #include "shell/screenfit.h"
 #include "shell/uitext.h"
+#include "ui_mainframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,53 +18,35 @@
 #include <QToolBar>
 #include <cstdio>
 
-namespace md = forms::maindef;
-
 MainFrame::MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_challenge(challenge)
+    : QMainWindow(parent), m_context(context), m_challenge(challenge),
+      m_ui(std::make_unique<Ui::MainFrame>())
 {
-    const QString name = QString::fromUtf8(md::kName);
-    setObjectName(name);
-    setProperty("form", name);
-    setWindowTitle(QString::fromUtf8(md::kCaption));
-
-    m_mdiArea = new QMdiArea(this);
-    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_ui->setupUi(this);
+    m_mdiArea = m_ui->mdiArea;
     m_mdiArea->setBackground(
         QApplication::palette().color(colours::paletteRole(colours::System::AppWorkspace)));
-    setCentralWidget(m_mdiArea);
-    m_challengeSlot = std::make_unique<ChallengeSlot>(m_mdiArea, m_context, m_challenge);
-
-    // The status bar as defined first; the menus before the toolbar, whose
-    // buttons share the menu entries' actions.
-    buildStatusBar();
-    buildMenus();
-    connectMenus();
-    buildToolBar();
-    resize(twips::toPixels(md::kClientWidth, md::kClientHeight));
-
+    m_challengeSlot = std::make_unique<ChallengeSlot>(mdiArea(), m_context, m_challenge);
+    createStatusPanels();
+    createActions();
     load();
 }
 
 MainFrame::~MainFrame() = default;
 
+QToolBar *MainFrame::toolBar() const
+{
+    return m_ui->tbToolBar;
+}
+
+QStatusBar *MainFrame::statusBarControl() const
+{
+    return m_ui->sbStatusBar;
+}
+
 ChallengeWindow *MainFrame::challengeWindow() const
 {
     return m_challengeSlot->window(false);
-}
-
-QAction *MainFrame::menuAction(const QString &name) const
-{
-    for (QAction *a : findChildren<QAction *>(name))
-        if (a->property("typeName").toString() == QLatin1String("Menu")) return a;
-    return nullptr;
-}
-
-QAction *MainFrame::toolButton(const QString &key) const
-{
-    for (QAction *a : m_toolBar->actions())
-        if (!a->isSeparator() && a->data().toString() == key) return a;
-    return nullptr;
 }
 
 void MainFrame::load()
@@ -105,8 +87,8 @@ void MainFrame::closeEvent(QCloseEvent *event)
 {
     // Children close first, each through its own close handling; one that
     // refuses keeps the frame open.
-    m_mdiArea->closeAllSubWindows();
-    for (QMdiSubWindow *w : m_mdiArea->subWindowList())
+    mdiArea()->closeAllSubWindows();
+    for (QMdiSubWindow *w : mdiArea()->subWindowList())
         if (w->isVisible()) {
             event->ignore();
             return;
@@ -152,28 +134,26 @@ void MainFrame::toggleToolBar()
 {
     // The check mark always equals the bar's visibility, so inverting one
     // inverts the other; Qt's own toggling of the checkable entry is overruled.
-    m_toolBar->setVisible(m_toolBar->isHidden());
+    toolBar()->setVisible(toolBar()->isHidden());
     syncViewChecks();
 }
 
 void MainFrame::toggleStatusBar()
 {
-    m_statusBar->setVisible(m_statusBar->isHidden());
+    statusBarControl()->setVisible(statusBarControl()->isHidden());
     syncViewChecks();
 }
 
 void MainFrame::syncViewChecks()
 {
-    if (QAction *a = menuAction(QStringLiteral("mnuViewToolbar")))
-        a->setChecked(!m_toolBar->isHidden());
-    if (QAction *a = menuAction(QStringLiteral("mnuViewStatusBar")))
-        a->setChecked(!m_statusBar->isHidden());
+    m_viewToolbar->setChecked(!toolBar()->isHidden());
+    m_viewStatusBar->setChecked(!statusBarControl()->isHidden());
 }
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event)
 {
     // Bars can also be hidden by other means; the View check marks follow.
-    if ((watched == m_toolBar || watched == m_statusBar) &&
+    if ((watched == toolBar() || watched == statusBarControl()) &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         syncViewChecks();
     return QMainWindow::eventFilter(watched, event);

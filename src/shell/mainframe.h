@@ -1,8 +1,9 @@
 #pragma once
-// The multiple-document frame (object name `frmMain`): menus, toolbar and
-// status bar built from the frame's definition, child windows in a QMdiArea,
-// the remembered placement, and the frame's commands. Each command is one
-// QAction, shared by its menu entry and its toolbar button.
+// The multiple-document frame (object name `frmMain`): its form
+// (shell/mainframe.ui: workspace, menus, toolbar, status bar), child windows in
+// the workspace, the remembered placement, and the frame's commands. Each
+// command is one QAction, made in createActions and shared by its menu entry
+// and its toolbar button.
 #include "grid/appcontext.h"
 #include "shell/screenfit.h"
 
@@ -17,6 +18,9 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class StatusClock;
+namespace Ui {
+class MainFrame;
+}
 class ChallengeSlot;
 class ChallengeWindow;
 struct ChallengeState;
@@ -24,18 +28,13 @@ struct ChallengeState;
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the frame from its definition and loads it (load), hidden.
+    // Builds the frame from its form, makes its commands and loads it (load), hidden.
     MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent = nullptr);
     ~MainFrame() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    QToolBar *toolBar() const { return m_toolBar; }
-    QStatusBar *statusBarControl() const { return m_statusBar; }
-    // A menu entry, menu title or separator by its definition name.
-    QAction *menuAction(const QString &name) const;
-    // The action a toolbar button triggers, by the button's key; nullptr for
-    // an unknown key. Buttons with a menu entry share that entry's action.
-    QAction *toolButton(const QString &key) const;
+    QToolBar *toolBar() const;
+    QStatusBar *statusBarControl() const;
     // The help file the help commands hand to the system viewer; empty here.
     void setHelpFile(const QString &path) { m_helpFile = path; }
     // Whether Exit remembers the frame's position: only where the window
@@ -79,6 +78,9 @@ public:
     void exitProgram();
     void properties();
     void closeDocument();
+    // The toolbar's own buttons, which only announce that their code is to come.
+    void lineStyle();
+    void drawing();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -91,10 +93,16 @@ private:
     void load();
     void storePlacement();
 
-    void buildMenus();
-    void buildToolBar();
-    void buildStatusBar();
-    void connectMenus();
+    // Makes every command: its action, shortcut and picture, its handler, and
+    // its place in the form's menus and toolbar.
+    void createActions();
+    QAction *addCommand(QMenu *menu, const char *name, const char *number,
+                        void (MainFrame::*handler)(), const QKeySequence &shortcut = {});
+    void addSeparator(QMenu *menu, const char *name);
+    void addToolButton(QAction *action, const char *key, const char *tipNumber,
+                       const char *imageKey);
+    void addToolSeparator();
+    void createStatusPanels();
     void syncViewChecks();
     void applyPlacement();
     void adjustForFrameMargins();
@@ -103,12 +111,13 @@ private:
 
     AppContext &m_context;
     ChallengeState &m_challenge;
+    std::unique_ptr<Ui::MainFrame> m_ui;
     QString m_challengeFile; // the file the open challenge was read from
     std::unique_ptr<ChallengeSlot> m_challengeSlot;
     int m_editorCount = 0;
-    QMdiArea *m_mdiArea = nullptr;
-    QToolBar *m_toolBar = nullptr;
-    QStatusBar *m_statusBar = nullptr;
+    QMdiArea *m_mdiArea = nullptr; // the form's
+    QAction *m_viewToolbar = nullptr;
+    QAction *m_viewStatusBar = nullptr;
     StatusClock *m_clock = nullptr;
     QString m_helpFile;
     bool m_canPlaceWindows = screenfit::canPlaceWindows();

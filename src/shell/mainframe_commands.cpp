@@ -29,6 +29,16 @@ void MainFrame::closeDocument()
     say(QStringLiteral("新增 'mnuFileClose_Click' 程式碼。"));
 }
 
+void MainFrame::lineStyle()
+{
+    say(QStringLiteral("新增 '線條樣式' 按鈕程式碼。"));
+}
+
+void MainFrame::drawing()
+{
+    say(QStringLiteral("新增 '繪圖' 按鈕程式碼。"));
+}
+
 void MainFrame::about()
 {
     say(QStringLiteral("版本 ") + version::text());

@@ -1,10 +1,9 @@
 #include "shell/splashwindow.h"
 
 #include "forms/pictures.h"
-#include "forms/splashdef.h"
-#include "forms/twips.h"
 #include "shell/uitext.h"
 #include "shell/version.h"
+#include "ui_splashwindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -35,23 +34,29 @@ protected:
     }
 };
 
+// A label that sizes itself to its text grows away from the side it is aligned to.
+void fitToText(QLabel *label)
+{
+    const int right = label->x() + label->width();
+    label->adjustSize();
+    if (label->alignment() & Qt::AlignRight) label->move(right - label->width(), label->y());
+}
+
 } // namespace
 
 SplashWindow::SplashWindow(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_ui(std::make_unique<Ui::SplashWindow>())
 {
-    const forms::FormDef &def = forms::splashDef();
-    m_built = forms::buildForm(def, this);
-    setFixedSize(twips::toPixels(def.clientWidth, def.clientHeight));
+    m_ui->setupUi(this);
+    setFixedSize(size());
 
     // The logo is drawn from the box's top-left corner and cut at its edges.
-    if (auto *box = control<QWidget>("picLogo")) {
-        auto *logo = new QLabel(box);
-        logo->setPixmap(QPixmap::fromImage(pictures::splashLogo()));
-        logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        logo->setGeometry(box->rect());
-        logo->setAccessibleName(box->accessibleName());
-    }
+    auto *logo = new QLabel(m_ui->picLogo);
+    logo->setPixmap(QPixmap::fromImage(pictures::splashLogo()));
+    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    logo->setGeometry(m_ui->picLogo->rect());
+    logo->setAccessibleName(m_ui->picLogo->objectName());
 
     new RaisedEdge(this);
 
@@ -63,11 +68,16 @@ SplashWindow::SplashWindow(QWidget *parent)
     load();
 }
 
+SplashWindow::~SplashWindow() = default;
+
 void SplashWindow::load()
 {
     applyStringTable(this);
-    forms::setCaption(control<QLabel>("lblVersion"), QStringLiteral("Version ") + version::text());
-    forms::setCaption(control<QLabel>("lblProductName"), QStringLiteral("plimso"));
+    m_ui->lblVersion->setText(QStringLiteral("Version ") + version::text());
+    m_ui->lblProductName->setText(QStringLiteral("plimso"));
+    for (QLabel *label : {m_ui->lblProductName, m_ui->lblCompanyProduct, m_ui->lblPlatform,
+                          m_ui->lblVersion})
+        fitToText(label);
 }
 
 void SplashWindow::closeEvent(QCloseEvent *event)

@@ -1,10 +1,14 @@
 #include "shell/uitext.h"
 
-#include "forms/formbuilder.h"
 #include "shell/stringtable.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -25,29 +29,40 @@ std::optional<QString> lenientText(const QString &number)
     return n && *n > 0 ? StringTable::text(*n) : std::nullopt;
 }
 
-QString tagOf(const QObject *o)
+bool isIn(const QAction *action, bool (*kind)(const QObject *))
 {
-    return o->property("Tag").toString();
+    const QList<QObject *> places = action->associatedObjects();
+    return std::any_of(places.begin(), places.end(), kind);
 }
 
-void applyToControl(QObject *c)
+void applyToAction(QAction *a)
 {
-    const QString type = c->property("typeName").toString();
-    if (type == QLatin1String("Label")) {
-        if (const auto t = strictText(tagOf(c))) forms::setCaption(c, *t);
-    } else if (type == QLatin1String("Menu")) {
-        auto *a = qobject_cast<QAction *>(c);
-        if (a && !a->isSeparator())
-            if (const auto t = strictText(a->text())) a->setText(*t);
-    } else if (type == QLatin1String("Toolbar")) {
-        if (auto *bar = qobject_cast<QToolBar *>(c))
-            for (QAction *button : bar->actions())
-                if (!button->isSeparator())
-                    if (const auto t = strictText(button->toolTip())) button->setToolTip(*t);
-    } else {
-        if (const auto t = lenientText(tagOf(c))) forms::setCaption(c, *t);
-        if (const auto t = lenientText(forms::toolTip(c))) forms::setToolTip(c, *t);
+    if (a->isSeparator()) return;
+    if (isIn(a, [](const QObject *o) { return qobject_cast<const QMenu *>(o) != nullptr; }))
+        if (const auto t = strictText(a->text())) a->setText(*t);
+    if (isIn(a, [](const QObject *o) { return qobject_cast<const QToolBar *>(o) != nullptr; }))
+        if (const auto t = strictText(a->toolTip())) a->setToolTip(*t);
+}
+
+void applyToWidget(QWidget *w)
+{
+    if (w->testAttribute(Qt::WA_SetFont)) w->setFont(QFont()); // the window's, from now on
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (const auto t = strictText(label->text())) label->setText(*t);
+        return;
     }
+    if (auto *menu = qobject_cast<QMenu *>(w)) {
+        if (const auto t = strictText(menu->title())) menu->setTitle(*t);
+        return;
+    }
+    // A toolbar's buttons show their actions, which carry their numbers.
+    if (auto *tool = qobject_cast<QToolButton *>(w); tool && tool->defaultAction()) return;
+    if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        if (const auto t = lenientText(button->text())) button->setText(*t);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
+        if (const auto t = lenientText(frame->title())) frame->setTitle(*t);
+    }
+    if (const auto t = lenientText(w->toolTip())) w->setToolTip(*t);
 }
 
 } // namespace
@@ -55,8 +70,6 @@ void applyToControl(QObject *c)
 void applyStringTable(QWidget *window)
 {
     if (!window) return;
-    if (const auto t = strictText(tagOf(window))) window->setWindowTitle(*t);
-
     // Entries 20 and 21 would name the font and its size for the whole window.
     QFont font = window->font();
     if (const auto name = StringTable::text(20)) font.setFamily(*name);
@@ -65,11 +78,10 @@ void applyStringTable(QWidget *window)
             font.setPointSize(*points);
     if (font != window->font()) window->setFont(font);
 
-    const QString form = window->objectName();
-    const QList<QObject *> all = window->findChildren<QObject *>();
-    for (QObject *c : all) {
-        if (c->property("form").toString() != form || !c->property("typeName").isValid()) continue;
-        if (c->isWidgetType()) static_cast<QWidget *>(c)->setFont(window->font());
-        applyToControl(c);
+    for (QObject *o : window->findChildren<QObject *>()) {
+        if (auto *a = qobject_cast<QAction *>(o))
+            applyToAction(a);
+        else if (o->isWidgetType())
+            applyToWidget(static_cast<QWidget *>(o));
     }
 }

@@ -6,6 +6,7 @@
 #include "shell/splashwindow.h"
 #include "shell/startup.h"
 #include "support/fakedialogs.h"
+#include "support/frameinput.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ private slots:
                 faults << QStringLiteral("splash not visible at step %1").arg(int(step));
             if (step < S::FrameShown && frameUp)
                 faults << QStringLiteral("frame visible at step %1").arg(int(step));
-            if (step == S::FrameLoaded && frame->menuAction("mnuFile")->text() != "檔案(&F)")
+            if (step == S::FrameLoaded && menuAction(*frame, "mnuFile")->text() != "檔案(&F)")
                 faults << QStringLiteral("frame not loaded at step %1").arg(int(step));
         });
         std::unique_ptr<MainFrame> frame = startUp.run();

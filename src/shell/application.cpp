@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 Application::Application(Dialogs *dialogs)
@@ -43,9 +44,11 @@ int printOut(const QString &text)
 int Application::endEarly(char **argv, const QStringList &arguments)
 {
     // No window, but texts in the user's language: their translations need an
-    // application object, and Qt's options are not for this one.
+    // application object (one of our own unless a caller has one), and Qt's
+    // options are not for it.
     int coreArgc = 1;
-    QCoreApplication core(coreArgc, argv);
+    std::optional<QCoreApplication> core;
+    if (!QCoreApplication::instance()) core.emplace(coreArgc, argv);
     const auto texts = appsetup::installTranslations();
     const CommandLine command = parseCommandLine(arguments); // again, now translated
     switch (command.action) {

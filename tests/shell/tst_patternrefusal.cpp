@@ -69,8 +69,6 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("field") << QByteArray("1\r\n2\r\n 1.5\r\n")
                                << "line 3: \"1.5\" is not a whole number";
-        QTest::newRow("long field") << QByteArray("abcdefghijklmnopqrstuvwxyz")
-                                    << "line 1: \"abcdefghijklmnopqrst...\" is not a whole number";
         QTest::newRow("byte") << QByteArray("\x01")
                               << "line 1: the line holds a byte that is not text (0x01)";
         QTest::newRow("folder") << QByteArray("<folder>") << "it is not a regular file";

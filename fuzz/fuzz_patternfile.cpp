@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ReadResult r = parsePattern(bytes);
     if (!r.ok) {
         require(r.values.size() <= kPatternValues);
-        require(!r.error.isEmpty());
+        require(r.problem != PatternProblem::None);
         require(r.errorLine >= 0);
         return 0;
     }
     require(!r.values.empty() && r.values.size() <= kPatternValues);
-    require(r.errorLine == 0 && r.error.isEmpty());
+    require(r.errorLine == 0 && r.problem == PatternProblem::None);
     DotPath path{};
     for (size_t i = 0; i < r.values.size(); ++i) {
         require(r.values[i] >= 0 && r.values[i] <= kMaxDotNumber);

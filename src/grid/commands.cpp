@@ -1,12 +1,38 @@
 #include "grid/commands.h"
 
 #include "forms/dialogs.h"
+#include "forms/systemreason.h"
 #include "logic/atomicfile.h"
 #include "logic/gridmodel.h"
 #include "logic/patternfile.h"
 #include "logic/summit.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+namespace {
+
+// The context of Test's texts in the translations.
+struct TestCommand {
+    Q_DECLARE_TR_FUNCTIONS(TestCommand)
+};
+
+QString targetProblemText(TestTargetProblem problem)
+{
+    switch (problem) {
+    case TestTargetProblem::SymbolicLink:
+        return TestCommand::tr("it is a symbolic link");
+    case TestTargetProblem::NotRegularFile:
+        return TestCommand::tr("it is not a regular file");
+    case TestTargetProblem::ProgramItself:
+        return TestCommand::tr("it is the program itself");
+    case TestTargetProblem::NotPatternFile:
+        return TestCommand::tr("it is not a pattern file");
+    }
+    return QString();
+}
+
+} // namespace
 
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model)
 {
@@ -14,31 +40,34 @@ QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridMo
                                         QStringLiteral("INPUT"), QStringLiteral("Default.txt"));
     if (name.isEmpty()) return QString();
     if (!isPlainFileName(name)) {
-        dialogs.message(parent,
-                        QStringLiteral("\"%1\" is not a plain file name. Please give a name "
-                                       "without folders, such as Default.txt.")
-                            .arg(name));
+        dialogs.message(parent, TestCommand::tr("\"%1\" is not a plain file name. Please give a "
+                                                "name without folders, such as Default.txt.")
+                                    .arg(name));
         return QString();
     }
     if (folder.isEmpty()) {
-        dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: "
-                                               "there is no folder to write it to (neither "
-                                               "XDG_DATA_HOME nor HOME is an absolute path).")
+        dialogs.message(parent, TestCommand::tr("The pattern file \"%1\" could not be written: "
+                                                "there is no folder to write it to (neither "
+                                                "XDG_DATA_HOME nor HOME is an absolute path).")
                                     .arg(name));
         return QString();
     }
     const QString file = patternFilePath(folder, name);
     if (const auto problem = testTargetProblem(file)) {
-        dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2.")
-                                    .arg(QDir::toNativeSeparators(file), *problem));
+        //: %2 says why Test leaves the file alone ("it is a symbolic link").
+        dialogs.message(parent,
+                        TestCommand::tr("The pattern file \"%1\" could not be written: %2.")
+                            .arg(QDir::toNativeSeparators(file), targetProblemText(*problem)));
         return QString();
     }
     // The user's data folder does not exist before the first Test there.
     WriteResult written = makeFolder(folder);
     if (written.ok) written = writePatternFile(file, model.state().dotPath);
     if (!written.ok) {
-        dialogs.message(parent, QStringLiteral("The pattern file \"%1\" could not be written: %2")
-                                    .arg(QDir::toNativeSeparators(file), written.error));
+        //: %2 is the system's reason ("No space left on device").
+        dialogs.message(parent,
+                        TestCommand::tr("The pattern file \"%1\" could not be written: %2")
+                            .arg(QDir::toNativeSeparators(file), systemReason(written.error)));
         return QString();
     }
     model.replay();

@@ -24,11 +24,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-ReadResult refused(int line, const QString &reason)
+ReadResult refused(int line, PatternProblem problem)
 {
     ReadResult r;
+    r.problem = problem;
     r.errorLine = line;
-    r.error = reason;
     return r;
 }
 
@@ -43,52 +43,53 @@ QByteArray trimBlanks(const QByteArray &field)
     return field.mid(from, to - from);
 }
 
-// Bytes that no text file of numbers holds. Printable characters are left to
-// the field check, which can then quote the offending text safely.
-std::optional<QString> badByte(const QByteArray &line)
+// The first byte that no text file of numbers holds: 0 for NUL, else the
+// byte; nothing when every byte may stand in a line. Printable characters are
+// left to the field check, which can then show the offending text safely.
+std::optional<int> badByte(const QByteArray &line)
 {
     for (const char c : line) {
         const auto b = static_cast<unsigned char>(c);
-        if (b == 0) return QStringLiteral("the line holds a NUL byte");
-        if ((b < 0x20 && c != '\t') || b >= 0x7f)
-            return QStringLiteral("the line holds a byte that is not text (0x%1)")
-                .arg(b, 2, 16, QLatin1Char('0'));
+        if (b == 0 || (b < 0x20 && c != '\t') || b >= 0x7f) return b;
     }
     return std::nullopt;
 }
 
-QString quoted(const QByteArray &field)
+ReadResult unreadable(const QString &systemReason)
 {
-    constexpr int kShown = 20;
-    const QString text = QString::fromLatin1(field.left(kShown));
-    return QLatin1Char('"') + text + (field.size() > kShown ? QStringLiteral("...\"") : "\"");
+    ReadResult r = refused(0, PatternProblem::Unreadable);
+    r.systemReason = systemReason;
+    return r;
 }
 
-// One field: its value 0..63, or the reason it is refused.
+ReadResult refusedField(int line, PatternProblem problem, const QByteArray &field)
+{
+    constexpr int kShown = 20;
+    ReadResult r = refused(line, problem);
+    r.field = QString::fromLatin1(field.left(kShown));
+    if (field.size() > kShown) r.field += QLatin1String("...");
+    return r;
+}
+
+// One field, its blanks trimmed: its value 0..63, or why it is refused.
 struct Field {
     std::int16_t value = 0;
-    QString error;
+    PatternProblem problem = PatternProblem::None;
 };
 
-Field readField(const QByteArray &raw)
+Field readField(const QByteArray &field)
 {
-    const QByteArray field = trimBlanks(raw);
     if (field.isEmpty()) return {};
     if (!std::all_of(field.begin(), field.end(), isDigit)) {
-        if (field.startsWith('+') || field.startsWith('-'))
-            return {0, quoted(field) + QStringLiteral(" has a sign; dot numbers are unsigned")};
-        return {0, quoted(field) + QStringLiteral(" is not a whole number")};
+        if (field.startsWith('+') || field.startsWith('-')) return {0, PatternProblem::SignedValue};
+        return {0, PatternProblem::NotWholeNumber};
     }
     int value = 0;
     for (const char c : field)
         value = std::min(value * 10 + (c - '0'), kMaxDotNumber + 1); // capped: no overflow
-    if (value > kMaxDotNumber)
-        return {0, quoted(field) + QStringLiteral(" is not a dot number from 0 to 63")};
-    return {static_cast<std::int16_t>(value), {}};
+    if (value > kMaxDotNumber) return {0, PatternProblem::NotDotNumber};
+    return {static_cast<std::int16_t>(value), PatternProblem::None};
 }
-
-const QString kTooMany = QStringLiteral("the file holds more than 64 values");
-const QString kNotRegular = QStringLiteral("it is not a regular file");
 
 } // namespace
 
@@ -115,17 +116,17 @@ bool isPlainFileName(const QString &name)
            !name.contains(QChar(u'\0'));
 }
 
-std::optional<QString> testTargetProblem(const QString &filePath)
+std::optional<TestTargetProblem> testTargetProblem(const QString &filePath)
 {
     const QFileInfo info(filePath);
-    if (info.isSymLink()) return QStringLiteral("it is a symbolic link");
+    if (info.isSymLink()) return TestTargetProblem::SymbolicLink;
     if (!info.exists()) return std::nullopt;
-    if (!info.isFile()) return kNotRegular;
+    if (!info.isFile()) return TestTargetProblem::NotRegularFile;
     if (info.size() == 0) return std::nullopt;
     if (info.canonicalFilePath() ==
         QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath())
-        return QStringLiteral("it is the program itself");
-    if (!readPatternFile(filePath).ok) return QStringLiteral("it is not a pattern file");
+        return TestTargetProblem::ProgramItself;
+    if (!readPatternFile(filePath).ok) return TestTargetProblem::NotPatternFile;
     return std::nullopt;
 }
 
@@ -134,16 +135,9 @@ QString patternFilePath(const QString &folder, const QString &name)
     return folder + QLatin1Char('/') + name;
 }
 
-QString ReadResult::message() const
-{
-    if (errorLine > 0) return QStringLiteral("line %1: %2").arg(errorLine).arg(error);
-    return error;
-}
-
 ReadResult parsePattern(const QByteArray &bytes)
 {
-    if (bytes.isEmpty())
-        return refused(0, QStringLiteral("the file is empty: it holds no pattern"));
+    if (bytes.isEmpty()) return refused(0, PatternProblem::Empty);
     ReadResult result;
     int lineNumber = 0;
     qsizetype pos = 0;
@@ -156,15 +150,23 @@ ReadResult parsePattern(const QByteArray &bytes)
         pos = end + 1;
         ++lineNumber;
         if (line.endsWith('\r')) line.chop(1);
-        if (const auto reason = badByte(line)) return refused(lineNumber, *reason);
+        if (const auto bad = badByte(line)) {
+            ReadResult r = refused(lineNumber, *bad == 0 ? PatternProblem::NulByte
+                                                         : PatternProblem::ByteNotText);
+            r.byte = *bad;
+            return r;
+        }
         if (result.values.size() == kPatternValues) {
             if (trimBlanks(line).isEmpty()) continue; // trailing empty lines are harmless
-            return refused(lineNumber, kTooMany);
+            return refused(lineNumber, PatternProblem::TooManyValues);
         }
         for (const QByteArray &raw : line.split(',')) {
-            if (result.values.size() == kPatternValues) return refused(lineNumber, kTooMany);
-            const Field field = readField(raw);
-            if (!field.error.isEmpty()) return refused(lineNumber, field.error);
+            if (result.values.size() == kPatternValues)
+                return refused(lineNumber, PatternProblem::TooManyValues);
+            const QByteArray text = trimBlanks(raw);
+            const Field field = readField(text);
+            if (field.problem != PatternProblem::None)
+                return refusedField(lineNumber, field.problem, text);
             result.values.push_back(field.value);
         }
     }
@@ -186,19 +188,19 @@ ReadResult readPatternFile(const QString &filePath)
     if (fd >= 0 && !known) err = errno;
     if (fd < 0 || !known || !S_ISREG(status.st_mode)) {
         if (fd >= 0) ::close(fd);
-        return refused(0, known && !S_ISREG(status.st_mode) ? kNotRegular : qt_error_string(err));
+        if (known && !S_ISREG(status.st_mode)) return refused(0, PatternProblem::NotRegularFile);
+        return unreadable(qt_error_string(err));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK); // a plain file, read plainly
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refused(0, file.errorString());
+        return unreadable(file.errorString());
     }
     // One byte more than allowed tells a too large file from one just at the limit.
     const QByteArray bytes = file.read(kMaxPatternFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) return refused(0, file.errorString());
-    if (bytes.size() > kMaxPatternFileBytes)
-        return refused(0, QStringLiteral("the file is too large to be a pattern file"));
+    if (file.error() != QFileDevice::NoError) return unreadable(file.errorString());
+    if (bytes.size() > kMaxPatternFileBytes) return refused(0, PatternProblem::TooLarge);
     return parsePattern(bytes);
 }
 

@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 inline constexpr int kPatternValues = 64;                 // the most values a file may hold
@@ -32,12 +33,19 @@ WriteResult writePatternFile(const QString &filePath, const DotPath &path);
 // short).
 bool isPlainFileName(const QString &name);
 
+// Why Test must not write a file (see testTargetProblem).
+enum class TestTargetProblem {
+    SymbolicLink,   // live or dangling: it would lead out of the folder
+    NotRegularFile, // a folder, FIFO, device or socket
+    ProgramItself,  // the running program
+    NotPatternFile, // a non-empty file that does not read as a pattern file
+};
+
 // Why Test must not write `filePath`, or nothing when it may: a new name, an
 // empty file and a pattern file (pressing Test twice rewrites it) are fine;
-// a symbolic link (live or dangling: it would lead out of the folder), anything
-// but a regular file, the running program itself and any other non-empty file
-// that does not read as a pattern file are refused.
-std::optional<QString> testTargetProblem(const QString &filePath);
+// a symbolic link, anything but a regular file, the running program itself and
+// any other non-empty file that does not read as a pattern file are refused.
+std::optional<TestTargetProblem> testTargetProblem(const QString &filePath);
 
 // Where Test writes: folder + "/" + name, the name exactly as typed (no
 // extension added, nothing trimmed).
@@ -60,14 +68,32 @@ QString patternFilePath(const QString &folder, const QString &name);
 // the open found, so a FIFO swapped in after any earlier look is refused too),
 // and a file that cannot be read. `filePath` may carry bytes that are not
 // UTF-8 as logic/filenamecodec.h has them.
-struct ReadResult {
-    bool ok = false;
-    std::vector<std::int16_t> values; // 1..64 values, each 0..63, when ok
-    int errorLine = 0;                // 1-based line of the first fault; 0 for the file as a whole
-    QString error;                    // the reason when !ok
+//
+// A refusal is a value, for the widgets to put into words: the problem, the
+// line it is on, and its data.
+enum class PatternProblem {
+    None,           // read: the file is a pattern file
+    Empty,          // the file holds no byte at all
+    NulByte,        // the line holds a NUL byte
+    ByteNotText,    // the line holds `byte`, a control byte or one above 0x7e
+    SignedValue,    // `field` has a sign
+    NotWholeNumber, // `field` is not a whole decimal number
+    NotDotNumber,   // `field` is a whole number above 63
+    TooManyValues,  // the file holds more than 64 values
+    TooLarge,       // the file is larger than kMaxPatternFileBytes
+    NotRegularFile, // a folder, FIFO, device or socket
+    Unreadable,     // the file cannot be opened or read: `systemReason`
+};
 
-    // "line N: reason", or the reason alone when no line is at fault.
-    QString message() const;
+struct ReadResult {
+    bool ok = false;                  // exactly when problem is None
+    std::vector<std::int16_t> values; // 1..64 values, each 0..63, when ok
+    PatternProblem problem = PatternProblem::None;
+    int errorLine = 0; // 1-based line of the first fault; 0 for the file as a whole
+    // The faulty field, blanks trimmed: its first 20 bytes, then "..." if cut.
+    QString field;
+    int byte = 0;         // ByteNotText: the byte, 0x01..0xff
+    QString systemReason; // Unreadable: the system's reason ("Permission denied")
 };
 
 ReadResult parsePattern(const QByteArray &bytes);

@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "forms/systemreason.h"
 #include "logic/filenamecodec.h"
 #include "shell/appsetup.h"
 #include "shell/commandline.h"
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 Application::Application(Dialogs *dialogs)
@@ -30,15 +32,25 @@ int printOut(const QString &text)
 {
     errno = 0;
     if (std::fputs(qPrintable(text), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
-    std::fprintf(stderr, "plimso: cannot write to standard output: %s\n", std::strerror(errno));
+    const QString reason = systemReason(QString::fromLocal8Bit(std::strerror(errno)));
+    //: %1 is the system's reason ("No space left on device").
+    const QString line = Application::tr("cannot write to standard output: %1").arg(reason);
+    std::fputs(qPrintable(QStringLiteral("plimso: ") + line + QLatin1Char('\n')), stderr);
     return 1;
 }
 
 } // namespace
 
-int Application::run(int argc, char **argv)
+int Application::endEarly(char **argv, const QStringList &arguments)
 {
-    const CommandLine command = parseCommandLine(commandLineArguments(argc, argv));
+    // No window, but texts in the user's language: their translations need an
+    // application object (one of our own unless a caller has one), and Qt's
+    // options are not for it.
+    int coreArgc = 1;
+    std::optional<QCoreApplication> core;
+    if (!QCoreApplication::instance()) core.emplace(coreArgc, argv);
+    const auto texts = appsetup::installTranslations();
+    const CommandLine command = parseCommandLine(arguments); // again, now translated
     switch (command.action) {
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
@@ -49,15 +61,22 @@ int Application::run(int argc, char **argv)
     case CommandLine::Action::Run:
         break;
     }
-    if (!appsetup::displayAvailable(command.displayNamed)) {
-        std::fputs("plimso needs a graphical display, and none was found (DISPLAY and "
-                   "WAYLAND_DISPLAY are not set).\n"
-                   "Run it inside a desktop session, or on a virtual display:\n"
-                   "  xvfb-run -a ./plimso\n"
-                   "or start one yourself: Xvfb :99 & DISPLAY=:99 ./plimso\n",
-                   stderr);
-        return 2;
-    }
+    const QString text = tr("plimso needs a graphical display, and none was found (DISPLAY and "
+                            "WAYLAND_DISPLAY are not set).\n"
+                            "Run it inside a desktop session, or on a virtual display:\n"
+                            "  xvfb-run -a ./plimso\n"
+                            "or start one yourself: Xvfb :99 & DISPLAY=:99 ./plimso");
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+    return 2;
+}
+
+int Application::run(int argc, char **argv)
+{
+    const QStringList arguments = commandLineArguments(argc, argv);
+    const CommandLine command = parseCommandLine(arguments);
+    if (command.action != CommandLine::Action::Run ||
+        !appsetup::displayAvailable(command.displayNamed))
+        return endEarly(argv, arguments);
     // Qt gets its own options only, never what follows "--".
     std::vector<QByteArray> qtArguments{QByteArray(argv[0])};
     for (const QString &argument : command.qtArguments)
@@ -69,7 +88,7 @@ int Application::run(int argc, char **argv)
     qtArgv.push_back(nullptr);
     QApplication qtApp(qtArgc, qtArgv.data());
     appsetup::configureApplication();
-    const auto qtTexts = appsetup::installQtTranslations(); // Qt's dialogs in the user's language
+    const auto texts = appsetup::installTranslations(); // Qt's and the program's
 
     Application app;
     app.start();

@@ -7,11 +7,15 @@
 #include "grid/appcontext.h"
 #include "logic/challengestate.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <memory>
 
 class MainFrame;
 
 class Application {
+    Q_DECLARE_TR_FUNCTIONS(Application)
+
 public:
     // `dialogs` is used instead of real dialogs when given (tests).
     explicit Application(Dialogs *dialogs = nullptr);
@@ -21,7 +25,8 @@ public:
     // help, version and errors end the run before any window), sets up Qt,
     // checks for a display, starts, opens the file named on the command line
     // as File > Open would, and runs the event loop. Returns the exit code: 2
-    // for a bad command line or no display.
+    // for a bad command line or no display. Every text, those of a run that
+    // ends early included, is in the user's language (shell/appsetup.h).
     static int run(int argc, char **argv);
 
     // The start-up sequence: splash, one-second wait, hidden frame loaded,
@@ -32,6 +37,10 @@ public:
     ChallengeState &challenge() { return m_challenge; }
 
 private:
+    // A run that ends before any window: help, version, a bad command line
+    // (as parsed from `arguments`), or no display. Returns the exit code.
+    static int endEarly(char **argv, const QStringList &arguments);
+
     QtDialogs m_qtDialogs;
     AppContext m_context;
     ChallengeState m_challenge;

@@ -37,6 +37,21 @@ std::unique_ptr<QTranslator> installQtTranslations(const QLocale &locale)
     return translator;
 }
 
+std::unique_ptr<QTranslator> installProgramTranslations(const QLocale &locale)
+{
+    if (QLocale(locale.uiLanguages().value(0)).language() != QLocale::Chinese) return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/i18n/plimso_zh_TW.qm")) ||
+        !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
+}
+
+Translations installTranslations(const QLocale &locale)
+{
+    return {installQtTranslations(locale), installProgramTranslations(locale)};
+}
+
 bool displayAvailable(bool displayNamed)
 {
     return displayNamed || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||

@@ -67,7 +67,7 @@ void takeQtOptions(const QCommandLineParser &parser, CommandLine &command)
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: plimso [options] [file]\n");
+    return CommandLine::tr("Usage: plimso [options] [file]") + QLatin1Char('\n');
 }
 
 // A command line that ends the run before any window, saying `message`.
@@ -83,7 +83,7 @@ CommandLine error(const QString &problem)
 {
     return ending(CommandLine::Action::Error,
                   QStringLiteral("plimso: %1\n").arg(problem) + usageLine() +
-                      QStringLiteral("Run 'plimso --help' for more.\n"));
+                      CommandLine::tr("Run 'plimso --help' for more.") + QLatin1Char('\n'));
 }
 
 } // namespace
@@ -94,16 +94,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
     // "-platform" is one option, as Qt reads it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Draw dot patterns and redraw them from memory."));
+        CommandLine::tr("Draw dot patterns and redraw them from memory."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+                                  CommandLine::tr("Displays this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays the version."));
+                                     CommandLine::tr("Displays the version."));
     parser.addOption(help);
     parser.addOption(version);
     addQtOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A pattern file to open as the challenge."),
+    //: The name of the one argument, as the help lists it.
+    parser.addPositionalArgument(CommandLine::tr("file"),
+                                 CommandLine::tr("A pattern file to open as the challenge."),
                                  QStringLiteral("[file]"));
 
     if (!parser.parse(arguments)) return error(parser.errorText());
@@ -113,17 +114,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
         const QString text = parser.helpText();
         return ending(CommandLine::Action::Help,
                       usageLine() + text.mid(text.indexOf(QLatin1Char('\n')) + 1) +
-                          QStringLiteral("\nQt's own options, such as -platform, -style and "
-                                         "-display, are accepted too.\n"));
+                          QLatin1Char('\n') +
+                          CommandLine::tr("Qt's own options, such as -platform, -style and "
+                                          "-display, are accepted too.") +
+                          QLatin1Char('\n'));
     }
     if (parser.isSet(version))
         return ending(CommandLine::Action::Version,
                       QStringLiteral("plimso %1\n").arg(version::text()));
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return error(QStringLiteral("one pattern file at most, not %1: %2")
-                         .arg(files.size())
-                         .arg(files.join(QLatin1Char(' '))));
+        //: %1 is how many files were named, %2 the files.
+        return error(CommandLine::tr("one pattern file at most, not %1: %2")
+                         .arg(QString::number(files.size()), files.join(QLatin1Char(' '))));
     CommandLine command;
     command.file = files.value(0);
     takeQtOptions(parser, command);

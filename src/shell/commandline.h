@@ -13,10 +13,18 @@
 // their value after a blank or "="; an unknown option, a missing option value
 // or a second file is an error. After "--" every argument is a file, for the
 // program alone: Qt never sees it.
+//
+// The texts are in the user's language when its translation is installed
+// (shell/appsetup.h); Qt's own parts of them (its errors, "Options:") follow
+// Qt's.
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
     QString file;    // Run: the file named, as given; empty when none

@@ -65,7 +65,7 @@ void MainFrame::showHelp(const QString &noHelpText)
     // Contents and keyword search both open it at its start.
     const QFileInfo file(m_helpFile);
     if (!file.isFile())
-        say(QStringLiteral("找不到說明檔 %1。").arg(QDir::toNativeSeparators(m_helpFile)));
+        say(tr("The help file %1 cannot be found.").arg(QDir::toNativeSeparators(m_helpFile)));
     else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
-        say(QStringLiteral("無法開啟說明檔 %1。").arg(QDir::toNativeSeparators(m_helpFile)));
+        say(tr("The help file %1 cannot be opened.").arg(QDir::toNativeSeparators(m_helpFile)));
 }

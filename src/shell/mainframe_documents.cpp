@@ -3,6 +3,7 @@
 #include "shell/mainframe.h"
 
 #include "forms/dialogs.h"
+#include "forms/systemreason.h"
 #include "grid/challengeslot.h"
 #include "grid/challengewindow.h"
 #include "grid/dotgridview.h"
@@ -11,12 +12,14 @@
 #include "logic/challengestate.h"
 #include "logic/patternfile.h"
 #include "shell/bitmapfile.h"
+#include "shell/patternrefusal.h"
 #include "shell/samefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <optional>
 
 namespace {
 // One filter that matches every file, names without an extension included.
@@ -77,9 +80,7 @@ bool MainFrame::loadPattern(const QString &fileName)
     const ReadResult read = readPatternFile(fileName);
     if (!read.ok) {
         // Nothing of a refused file is kept: the stored pattern stays as it was.
-        m_context.dialogs.message(this,
-                                  QStringLiteral("The pattern file \"%1\" cannot be opened.\n%2")
-                                      .arg(QDir::toNativeSeparators(fileName), read.message()));
+        m_context.dialogs.message(this, patternRefusal(fileName, read));
         return false;
     }
     m_challenge.stored = patternFromValues(read.values);
@@ -106,17 +107,17 @@ void MainFrame::save()
     // A bitmap never replaces the open challenge's pattern file, nor a folder,
     // FIFO or device (the atomic write would put a regular file in its place).
     // A symbolic link the user picked is written through.
-    QString refused;
+    std::optional<QString> why;
     if (challengeWindow() && isSameFile(file, m_challengeFile))
-        refused = QStringLiteral("it is the pattern file of the open challenge");
+        why = tr("it is the pattern file of the open challenge");
     else if (QFileInfo::exists(file) && !QFileInfo(file).isFile())
-        refused = QStringLiteral("it is not a regular file");
-    const WriteResult written = refused.isEmpty()
-                                    ? writeBitmapFile(grid->PicA()->image(), file)
-                                    : WriteResult{false, refused};
-    if (!written.ok)
-        m_context.dialogs.message(this, QStringLiteral("The picture \"%1\" could not be saved: %2")
-                                            .arg(QDir::toNativeSeparators(file), written.error));
+        why = tr("it is not a regular file");
+    else if (const WriteResult written = writeBitmapFile(grid->PicA()->image(), file); !written.ok)
+        why = systemReason(written.error);
+    if (why)
+        //: %2 says why ("it is not a regular file", or the system's reason).
+        m_context.dialogs.message(this, tr("The picture \"%1\" could not be saved: %2")
+                                            .arg(QDir::toNativeSeparators(file), *why));
 }
 
 void MainFrame::print()

@@ -1,5 +1,6 @@
 #include "shell/placementstore.h"
 
+#include "forms/systemreason.h"
 #include "forms/twips.h"
 #include "shell/screenfit.h"
 
@@ -16,8 +17,9 @@ constexpr const char *kGroup = "Settings";
 
 QString notSaved(const QString &file, const QString &reason)
 {
-    return QStringLiteral("plimso: the window placement could not be saved to %1: %2")
-        .arg(file, reason);
+    //: %1 is the settings file, %2 why it could not be written.
+    const QString line = PlacementStore::tr("the window placement could not be saved to %1: %2");
+    return QStringLiteral("plimso: ") + line.arg(file, reason);
 }
 
 // Why `file` cannot be written, as the file system says: QSettings replaces it
@@ -30,11 +32,11 @@ QString whyNotWritable(const QString &file)
         // Through "folder/.", a file that stands where the folder should gives ENOTDIR.
         const QByteArray path = QFile::encodeName(folder.filePath() + QLatin1String("/."));
         if (::access(path.constData(), W_OK | X_OK) == 0) break;
-        if (errno != ENOENT || folder.isRoot()) return qt_error_string(errno);
+        if (errno != ENOENT || folder.isRoot()) return systemReason(qt_error_string(errno));
     }
     if (::access(QFile::encodeName(file).constData(), W_OK) != 0 && errno != ENOENT)
-        return qt_error_string(errno);
-    return QStringLiteral("the file system gave no reason");
+        return systemReason(qt_error_string(errno));
+    return PlacementStore::tr("the file system gave no reason");
 }
 } // namespace
 
@@ -92,11 +94,10 @@ QString PlacementStore::store(std::initializer_list<std::pair<const char *, qrea
         const QString lockPath = file + QLatin1String(".lock");
         QLockFile lock(lockPath);
         if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError)
-            return notSaved(file, QFileInfo(lockPath).isDir()
-                                      ? QStringLiteral("its lock file %1 is a folder").arg(lockPath)
-                                      : QStringLiteral("its lock file %1 stayed taken by another "
-                                                       "process")
-                                            .arg(lockPath));
+            return notSaved(file, (QFileInfo(lockPath).isDir()
+                                       ? tr("its lock file %1 is a folder")
+                                       : tr("its lock file %1 stayed taken by another process"))
+                                      .arg(lockPath));
     }
     m_settings->beginGroup(QLatin1String(kGroup));
     for (const auto &[key, value] : values)

@@ -4,6 +4,7 @@
 // Values are stored as text, the shortest decimal form of a single-precision
 // number ("1500", "1234.5"). A stored value that is absent, not a number, not
 // finite or too large to be a screen coordinate reads as that value's default.
+#include <QCoreApplication>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
@@ -15,6 +16,8 @@
 class QSettings;
 
 class PlacementStore {
+    Q_DECLARE_TR_FUNCTIONS(PlacementStore)
+
 public:
     static constexpr float kDefaultLeft = 1000;
     static constexpr float kDefaultTop = 1000;
@@ -40,9 +43,10 @@ public:
     static constexpr int kLockWaitMs = 2000;
 
     // Writes the four values in the order left, top, width, height. Returns
-    // an empty string when they were saved, else the line to tell the user:
-    // that the placement could not be saved, the settings file and the reason
-    // the file system gives (or that the lock file stayed taken).
+    // an empty string when they were saved, else the line to tell the user (in
+    // the user's language): that the placement could not be saved, the
+    // settings file and the reason the file system gives (or that the lock
+    // file stayed taken).
     [[nodiscard]] QString write(const QRectF &twips);
     // Writes width and height only: a stored left and top stay as they were
     // (or absent). Returns as write does.

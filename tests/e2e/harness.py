@@ -198,8 +198,11 @@ class Session:
             "NO_AT_BRIDGE": "0",
             "LANG": "C.UTF-8",
         })
+        # The C locale throughout: LC_ALL, LC_MESSAGES or LANGUAGE would pick
+        # the texts' language over LANG.
         for var in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-                    "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"):
+                    "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME",
+                    "LC_ALL", "LC_MESSAGES", "LANGUAGE"):
             self.env.pop(var, None)
         os.environ["DISPLAY"] = self.x.display
         self.bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],

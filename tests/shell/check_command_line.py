@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Runs the real plimso with command lines that must end before any window:
-help and version without a display, bad arguments with a usage message.
+help and version without a display, bad arguments with a usage message, no
+display with a hint. Under the C locale these read as scripts expect them; under
+a Traditional Chinese one they are Chinese throughout.
 
     check_command_line.py PATH_TO_PLIMSO
 
@@ -11,14 +13,27 @@ reach Qt, which then aborts on it, naming it. Help and version must fail when
 stdout cannot take them. Exit code 0 passed, 1 failed.
 """
 import os
+import re
 import resource
 import signal
 import subprocess
 import sys
 
 USAGE = "Usage: plimso [options] [file]\n"
-NO_DISPLAY = {"DISPLAY": None, "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None}
-BOGUS_DISPLAY = {"DISPLAY": ":65000", "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None}
+C = {"LC_ALL": "C.UTF-8", "LANGUAGE": None}
+ZH = {"LC_ALL": "zh_TW.UTF-8", "LANGUAGE": None}
+NO_DISPLAY = {"DISPLAY": None, "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None, **C}
+BOGUS_DISPLAY = {"DISPLAY": ":65000", "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None, **C}
+
+
+def chinese(*own):
+    """Text in Chinese but for `own` words (names, options, commands), in that order."""
+    def test(text):
+        for word in own:
+            text = text.replace(word, "")
+        return re.search("[\u4e00-\u9fff]", text) and not re.search("[A-Za-z]", text)
+    return test
+
 
 # (arguments, environment changes, exit code, stdout test, stderr test)
 CASES = [
@@ -34,6 +49,11 @@ CASES = [
     (["-display", ":65000"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: ":65000" in e),
     (["--display=:65000"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: ":65000" in e),
     (["--platform=bogus"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: '"bogus"' in e),
+    (["--help"], {**NO_DISPLAY, **ZH}, 0,
+     chinese("plimso", "-h, --help", "-v, --version", "Qt", "-platform", "-style", "-display"), ""),
+    (["--frobnicate"], {**BOGUS_DISPLAY, **ZH}, 2, "", chinese("plimso", "frobnicate", "--help")),
+    ([], {**NO_DISPLAY, **ZH}, 2, "",
+     chinese("WAYLAND_DISPLAY", "DISPLAY", "xvfb-run -a", "Xvfb", "plimso")),
 ]
 
 # Help and version to a stdout that takes nothing: a full device, or none.

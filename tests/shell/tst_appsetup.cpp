@@ -1,6 +1,6 @@
-// The application's names, and Qt's own texts in the user's language: a
-// Traditional Chinese user gets Qt's Traditional Chinese message box buttons,
-// the C locale English.
+// The application's names, and the texts in the user's language: a Traditional
+// Chinese user gets Qt's Traditional Chinese message box buttons, the C locale
+// English; every Chinese locale gets the program's Traditional Chinese texts.
 #include "shell/appsetup.h"
 #include "support/testenv.h"
 
@@ -42,6 +42,26 @@ private slots:
         QMessageBox box;
         box.setStandardButtons(button);
         QCOMPARE(box.button(button)->text(), text);
+    }
+
+    void programTexts_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        const QString chinese = QStringLiteral("第 %1 行：%2");
+        const QString english = QStringLiteral("line %1: %2");
+        QTest::newRow("zh_TW") << "zh_TW" << chinese;
+        QTest::newRow("zh_HK") << "zh_HK" << chinese;
+        QTest::newRow("zh_CN") << "zh_CN" << chinese;
+        QTest::newRow("C") << "C" << english;
+        QTest::newRow("de_DE") << "de_DE" << english;
+    }
+    void programTexts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        const auto translator = appsetup::installProgramTranslations(QLocale(locale));
+        QCOMPARE(QCoreApplication::translate("PatternRefusal", "line %1: %2"), text);
     }
 };
 

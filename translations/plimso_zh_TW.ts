@@ -1,0 +1,197 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>Application</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <extracomment>%1 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
+        <translation>無法寫入標準輸出：%1</translation>
+    </message>
+    <message>
+        <source>plimso needs a graphical display, and none was found (DISPLAY and WAYLAND_DISPLAY are not set).
+Run it inside a desktop session, or on a virtual display:
+  xvfb-run -a ./plimso
+or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
+        <translation>plimso 需要圖形顯示環境，但找不到任何顯示器（DISPLAY 與 WAYLAND_DISPLAY 都未設定）。
+請在桌面工作階段中執行，或在虛擬顯示器上執行：
+  xvfb-run -a ./plimso
+或自行啟動一個：Xvfb :99 &amp; DISPLAY=:99 ./plimso</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: plimso [options] [file]</source>
+        <translation>用法：plimso [選項] [檔案]</translation>
+    </message>
+    <message>
+        <source>Run &apos;plimso --help&apos; for more.</source>
+        <translation>執行「plimso --help」以取得更多說明。</translation>
+    </message>
+    <message>
+        <source>Draw dot patterns and redraw them from memory.</source>
+        <translation>畫出點的圖案，再憑記憶重畫出來。</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>顯示這份說明。</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>顯示版本。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The name of the one argument, as the help lists it.</extracomment>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>A pattern file to open as the challenge.</source>
+        <translation>要當作挑戰開啟的圖案檔。</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform, -style and -display, are accepted too.</source>
+        <translation>也接受 Qt 本身的選項，例如 -platform、-style 和 -display。</translation>
+    </message>
+    <message>
+        <source>one pattern file at most, not %1: %2</source>
+        <extracomment>%1 is how many files were named, %2 the files.</extracomment>
+        <translation>最多只能指定一個圖案檔，卻指定了 %1 個：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>The help file %1 cannot be found.</source>
+        <translation>找不到說明檔 %1。</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be opened.</source>
+        <translation>無法開啟說明檔 %1。</translation>
+    </message>
+    <message>
+        <source>it is the pattern file of the open challenge</source>
+        <translation>這是目前開啟的挑戰所用的圖案檔</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>這不是一般檔案</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be saved: %2</source>
+        <extracomment>%2 says why (&quot;it is not a regular file&quot;, or the system&apos;s reason).</extracomment>
+        <translation>無法儲存圖片「%1」：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PatternRefusal</name>
+    <message>
+        <source>the file is empty: it holds no pattern</source>
+        <translation>檔案是空的，沒有任何圖案</translation>
+    </message>
+    <message>
+        <source>the line holds a NUL byte</source>
+        <translation>這一行含有空字元</translation>
+    </message>
+    <message>
+        <source>the line holds a byte that is not text (0x%1)</source>
+        <extracomment>%1 is the byte in two hexadecimal digits.</extracomment>
+        <translation>這一行含有不是文字的位元組（0x%1）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a sign; dot numbers are unsigned</source>
+        <extracomment>%1 is the field as the file holds it.</extracomment>
+        <translation>「%1」帶有正負號；點的編號不可帶正負號</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number</source>
+        <translation>「%1」不是整數</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dot number from 0 to 63</source>
+        <translation>「%1」不是 0 到 63 之間的點編號</translation>
+    </message>
+    <message>
+        <source>the file holds more than 64 values</source>
+        <translation>檔案中的數值超過 64 個</translation>
+    </message>
+    <message>
+        <source>the file is too large to be a pattern file</source>
+        <translation>檔案太大，不可能是圖案檔</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>這不是一般檔案</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>%1 is the line&apos;s number, %2 what is wrong with it.</extracomment>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The pattern file &quot;%1&quot; cannot be opened.
+%2</source>
+        <extracomment>%2 is the reason, on a line of its own.</extracomment>
+        <translation>無法開啟圖案檔「%1」。
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementStore</name>
+    <message>
+        <source>the window placement could not be saved to %1: %2</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written.</extracomment>
+        <translation>無法將視窗的位置與大小儲存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>the file system gave no reason</source>
+        <translation>檔案系統沒有提供原因</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is a folder</source>
+        <translation>其鎖定檔 %1 是一個資料夾</translation>
+    </message>
+    <message>
+        <source>its lock file %1 stayed taken by another process</source>
+        <translation>其鎖定檔 %1 一直被另一個處理程序佔用</translation>
+    </message>
+</context>
+<context>
+    <name>TestCommand</name>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>這是符號連結</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>這不是一般檔案</translation>
+    </message>
+    <message>
+        <source>it is the program itself</source>
+        <translation>這是程式本身</translation>
+    </message>
+    <message>
+        <source>it is not a pattern file</source>
+        <translation>這不是圖案檔</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plain file name. Please give a name without folders, such as Default.txt.</source>
+        <translation>「%1」不是單純的檔名。請輸入不含資料夾的名稱，例如 Default.txt。</translation>
+    </message>
+    <message>
+        <source>The pattern file &quot;%1&quot; could not be written: there is no folder to write it to (neither XDG_DATA_HOME nor HOME is an absolute path).</source>
+        <translation>無法寫入圖案檔「%1」：沒有可寫入的資料夾（XDG_DATA_HOME 與 HOME 都不是絕對路徑）。</translation>
+    </message>
+    <message>
+        <source>The pattern file &quot;%1&quot; could not be written: %2.</source>
+        <extracomment>%2 says why Test leaves the file alone (&quot;it is a symbolic link&quot;).</extracomment>
+        <translation>無法寫入圖案檔「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>The pattern file &quot;%1&quot; could not be written: %2</source>
+        <extracomment>%2 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
+        <translation>無法寫入圖案檔「%1」：%2</translation>
+    </message>
+</context>
+</TS>

@@ -2,7 +2,7 @@
 #include "forms/pictures.h"
 #include "support/surfacepixels.h"
 
-#include <QSet>
+#include <QCryptographicHash>
 #include <QtTest>
 
 // The program's own pictures: the dot disc pixel by pixel, the toolbar's image
@@ -11,6 +11,8 @@ class TstPictures : public QObject {
     Q_OBJECT
 
 private slots:
+    void picturesAreAsBefore_data();
+    void picturesAreAsBefore();
     void dotMatchesPixelTable_data();
     void dotMatchesPixelTable();
     void dotsDifferOnlyInFill();
@@ -18,10 +20,8 @@ private slots:
     void toolbarKeysGiveImages();
     void toolbarUnknownKeyIsNull_data();
     void toolbarUnknownKeyIsNull();
-    void toolbarMaskBecomesTransparent_data() { toolbarKeysGiveImages_data(); }
-    void toolbarMaskBecomesTransparent();
-    void toolbarUsesOnlyConsoleColours_data() { toolbarKeysGiveImages_data(); }
-    void toolbarUsesOnlyConsoleColours();
+    void toolbarIsMaskedConsoleColours_data() { toolbarKeysGiveImages_data(); }
+    void toolbarIsMaskedConsoleColours();
     void toolbarPictureColours_data();
     void toolbarPictureColours();
     void saveShowsMaskInsideTheDisk();
@@ -30,37 +30,92 @@ private slots:
 
 namespace {
 
+// An opaque console colour.
 bool isConsoleColour(QRgb c)
 {
     for (int n = 0; n < 16; ++n)
-        if (colours::console(n).rgb() == (c | 0xff000000u)) return true;
+        if (colours::console(n).rgb() == c) return true;
     return false;
 }
 
 const QStringList kKeys = {"New", "Open", "Save", "Print", "Line Style", "Properties", "Drawing"};
+const QRgb kMask = qRgb(192, 192, 192); // the image list's mask colour
+
+// SHA-1 of the pixels as alpha, red, green and blue bytes, row by row.
+QByteArray pixelHash(const QImage &img)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            const char argb[4] = {char(qAlpha(p)), char(qRed(p)), char(qGreen(p)), char(qBlue(p))};
+            hash.addData(QByteArrayView(argb, 4));
+        }
+    return hash.result().toHex();
+}
 
 } // namespace
 
 using surfacepixels::pixelCount;
 
+// Every picture is, pixel for pixel, the one the program drew in code before
+// the pictures became files: a file saved again with a colour profile, gamma,
+// premultiplied or palette-reduced colours, or put in another's place, differs.
+void TstPictures::picturesAreAsBefore_data()
+{
+    QTest::addColumn<QImage>("image");
+    QTest::addColumn<QByteArray>("hash");
+    const std::pair<const char *, QByteArray> toolbar[] = {
+        {"New", "408a3b1b66576d62aa3785274a66a7cd05188691"},
+        {"Open", "ca9c421eed19ae22a6ea50516002077df5642028"},
+        {"Save", "de0c302ebdc5c748e4d548ff0db4dda531dddae4"},
+        {"Print", "2f1453ff242dc6004f519a008b033a6d7a94f1b8"},
+        {"Line Style", "f4a46f23d1f17988b20c10280e36f55bafbda9f5"},
+        {"Properties", "cce096ad81c9f9c02653fe080aadb84eba9e9ee1"},
+        {"Drawing", "adbd8c13b2fc9bc1e492f743cd164bdfc7bbbee7"}};
+    for (const auto &[key, hash] : toolbar)
+        QTest::newRow(key) << pictures::toolbarImage(QString::fromLatin1(key)) << hash;
+    QTest::newRow("green dot") << pictures::greenDotImage()
+                               << QByteArray("ee5caf9b7039534c34a2fd91a35b5ce80a8d564b");
+    QTest::newRow("red dot") << pictures::redDotImage()
+                             << QByteArray("75c965086b524ba6c36e69f6f5f55585999354bb");
+    QTest::newRow("splash logo") << pictures::splashLogo()
+                                 << QByteArray("102d2ea99df17da26d1e564316e7188dee80e3dd");
+}
+
+void TstPictures::picturesAreAsBefore()
+{
+    QFETCH(QImage, image);
+    QFETCH(QByteArray, hash);
+    QCOMPARE(pixelHash(image), hash);
+}
+
 void TstPictures::dotMatchesPixelTable_data()
 {
     QTest::addColumn<QImage>("image");
     QTest::addColumn<QRgb>("fill");
-    QTest::newRow("green") << pictures::greenDotImage() << qRgb(0, 255, 0);
-    QTest::newRow("red") << pictures::redDotImage() << qRgb(255, 0, 0);
+    QTest::addColumn<QRgb>("outline");
+    const QRgb black = qRgb(0, 0, 0);
+    QTest::newRow("green") << pictures::greenDotImage() << qRgb(0, 255, 0) << black;
+    QTest::newRow("red") << pictures::redDotImage() << qRgb(255, 0, 0) << black;
+    // As the dot grid asks for it on a dark surface.
+    QTest::newRow("outline made lighter")
+        << pictures::dotImage(qRgb(255, 0, 0), qRgb(150, 150, 150)) << qRgb(255, 0, 0)
+        << qRgb(150, 150, 150);
 }
 
 // A 14 x 14 disc in the middle of the 16 x 16 picture, mirror-symmetric left
-// to right and top to bottom but for its highlight: a closed one-pixel black
-// ring round the fill, with a 2 x 2 white highlight up and left of the centre.
+// to right and top to bottom but for its highlight: a closed one-pixel ring in
+// the outline colour round the fill, with a 2 x 2 white highlight up and left
+// of the centre.
 void TstPictures::dotMatchesPixelTable()
 {
     QFETCH(QImage, image);
     QFETCH(QRgb, fill);
+    QFETCH(QRgb, outline);
     QCOMPARE(image.size(), QSize(16, 16));
     QVERIFY(image.hasAlphaChannel());
-    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    const QRgb white = qRgb(255, 255, 255);
     const auto at = [&](int x, int y) {
         return x < 0 || y < 0 || x > 15 || y > 15 ? QRgb(0) : image.pixel(x, y);
     };
@@ -69,7 +124,7 @@ void TstPictures::dotMatchesPixelTable()
         for (int x = 0; x < 16; ++x) {
             const QRgb px = at(x, y);
             const QString where = QStringLiteral("pixel (%1,%2)").arg(x).arg(y);
-            QVERIFY2(qAlpha(px) == 0 || px == black || px == fill || px == white,
+            QVERIFY2(qAlpha(px) == 0 || px == outline || px == fill || px == white,
                      qPrintable(where));
             if (qAlpha(px)) shown |= QRect(x, y, 1, 1);
             // The inside never touches the transparent surround: the ring is closed.
@@ -84,8 +139,8 @@ void TstPictures::dotMatchesPixelTable()
                      qPrintable(where));
         }
     QCOMPARE(shown, QRect(1, 1, 14, 14));
-    QCOMPARE(pixelCount(image, black), 36); // one pixel wide all round
-    QCOMPARE(pixelCount(image, black) + pixelCount(image, fill) + pixelCount(image, white), 156);
+    QCOMPARE(pixelCount(image, outline), 36); // one pixel wide all round
+    QCOMPARE(pixelCount(image, outline) + pixelCount(image, fill) + pixelCount(image, white), 156);
 }
 
 void TstPictures::dotsDifferOnlyInFill()
@@ -114,12 +169,10 @@ void TstPictures::toolbarKeysGiveImages_data()
 void TstPictures::toolbarKeysGiveImages()
 {
     QFETCH(QString, key);
-    const QImage unmasked = pictures::toolbarImageUnmasked(key);
-    const QImage masked = pictures::toolbarImage(key);
-    QCOMPARE(unmasked.size(), QSize(16, 16));
-    QCOMPARE(masked.size(), QSize(16, 16));
-    // Each is a real picture: the mask colour surrounds it but does not fill it.
-    const int mask = pixelCount(unmasked, pictures::kToolbarMask);
+    const QImage img = pictures::toolbarImage(key);
+    QCOMPARE(img.size(), QSize(16, 16));
+    // Each is a real picture: the mask surrounds it but does not fill it.
+    const int mask = pixelCount(img, qRgba(0, 0, 0, 0));
     QVERIFY2(mask > 0 && mask < 200, qPrintable(QString::number(mask)));
 }
 
@@ -136,41 +189,21 @@ void TstPictures::toolbarUnknownKeyIsNull()
 {
     QFETCH(QString, key);
     QVERIFY(pictures::toolbarImage(key).isNull());
-    QVERIFY(pictures::toolbarImageUnmasked(key).isNull());
 }
 
-void TstPictures::toolbarMaskBecomesTransparent()
+// A 16-colour picture with its mask colour made transparent: every pixel is
+// either wholly transparent or an opaque console colour other than the mask.
+void TstPictures::toolbarIsMaskedConsoleColours()
 {
     QFETCH(QString, key);
-    const QImage unmasked = pictures::toolbarImageUnmasked(key);
-    const QImage masked = pictures::toolbarImage(key);
-    QVERIFY(masked.hasAlphaChannel());
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const QRgb u = unmasked.pixel(x, y);
-            const QRgb m = masked.pixel(x, y);
-            const QString where = QStringLiteral("pixel (%1,%2)").arg(x).arg(y);
-            if (u == pictures::kToolbarMask) {
-                QVERIFY2(qAlpha(m) == 0, qPrintable(where));
-            } else {
-                QVERIFY2(qAlpha(u) == 255, qPrintable(where));
-                QVERIFY2(m == u, qPrintable(where));
-            }
-        }
-    }
-}
-
-void TstPictures::toolbarUsesOnlyConsoleColours()
-{
-    QFETCH(QString, key);
-    const QImage img = pictures::toolbarImageUnmasked(key);
+    const QImage img = pictures::toolbarImage(key);
+    QVERIFY(img.hasAlphaChannel());
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            QVERIFY2(isConsoleColour(img.pixel(x, y)),
-                     qPrintable(QStringLiteral("pixel (%1,%2) = %3")
-                                    .arg(x)
-                                    .arg(y)
-                                    .arg(img.pixel(x, y), 8, 16)));
+        for (int x = 0; x < 16; ++x) {
+            const QRgb px = img.pixel(x, y);
+            QVERIFY2(px == qRgba(0, 0, 0, 0) || (isConsoleColour(px) && px != kMask),
+                     qPrintable(QStringLiteral("pixel (%1,%2) = %3").arg(x).arg(y).arg(px, 8, 16)));
+        }
 }
 
 // Colours each picture is described with.
@@ -191,7 +224,7 @@ void TstPictures::toolbarPictureColours()
 {
     QFETCH(QString, key);
     QFETCH(QList<int>, consoleColours);
-    const QImage img = pictures::toolbarImageUnmasked(key);
+    const QImage img = pictures::toolbarImage(key);
     for (int n : consoleColours)
         QVERIFY2(pixelCount(img, colours::console(n).rgb()) > 0,
                  qPrintable(QStringLiteral("console colour %1 missing").arg(n)));

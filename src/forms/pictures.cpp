@@ -58,11 +58,13 @@ QImage redDotImage()
     return dotImage(qRgb(255, 0, 0));
 }
 
-QImage toolbarImage(const QString &key)
+QImage toolbarImage(const QString &key, int scale)
 {
+    if (scale != 1 && scale != 2) return QImage();
     for (const ToolbarFile &f : kToolbarFiles)
         if (key == QLatin1String(f.key))
-            return resourceImage(QLatin1String(f.file) + QStringLiteral(".png"),
+            return resourceImage(QLatin1String(f.file) + (scale == 2 ? QStringLiteral("@2x.png")
+                                                                     : QStringLiteral(".png")),
                                  QImage::Format_ARGB32);
     return QImage();
 }

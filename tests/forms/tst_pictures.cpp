@@ -24,8 +24,14 @@ private slots:
     void toolbarIsMaskedConsoleColours();
     void toolbarPictureColours_data();
     void toolbarPictureColours();
+    void saveShowsMaskInsideTheDisk_data() { scales_data(); }
     void saveShowsMaskInsideTheDisk();
+    void drawingHasThePictureShape_data();
+    void drawingHasThePictureShape();
     void logoSizeAndFormat();
+
+private:
+    void scales_data();
 };
 
 namespace {
@@ -39,6 +45,7 @@ bool isConsoleColour(QRgb c)
 }
 
 const QStringList kKeys = {"New", "Open", "Save", "Print", "Line Style", "Properties", "Drawing"};
+const QString kScaleSuffix[] = {QString(), QString(), QStringLiteral(" @2x")};
 const QRgb kMask = qRgb(192, 192, 192); // the image list's mask colour
 
 // SHA-1 of the pixels as alpha, red, green and blue bytes, row by row.
@@ -159,21 +166,32 @@ void TstPictures::dotsDifferOnlyInFill()
     QVERIFY(differing > 100);
 }
 
+void TstPictures::scales_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("16 px") << 1;
+    QTest::newRow("32 px") << 2;
+}
+
 void TstPictures::toolbarKeysGiveImages_data()
 {
     QTest::addColumn<QString>("key");
-    for (const QString &k : kKeys)
-        QTest::newRow(qPrintable(k)) << k;
+    QTest::addColumn<int>("scale");
+    for (const int scale : {1, 2})
+        for (const QString &k : kKeys)
+            QTest::newRow(qPrintable(k + kScaleSuffix[scale])) << k << scale;
 }
 
 void TstPictures::toolbarKeysGiveImages()
 {
     QFETCH(QString, key);
-    const QImage img = pictures::toolbarImage(key);
-    QCOMPARE(img.size(), QSize(16, 16));
+    QFETCH(int, scale);
+    const QImage img = pictures::toolbarImage(key, scale);
+    QCOMPARE(img.size(), QSize(16, 16) * scale);
     // Each is a real picture: the mask surrounds it but does not fill it.
     const int mask = pixelCount(img, qRgba(0, 0, 0, 0));
-    QVERIFY2(mask > 0 && mask < 200, qPrintable(QString::number(mask)));
+    QVERIFY2(mask > 0 && mask < 200 * scale * scale, qPrintable(QString::number(mask)));
+    QVERIFY(pictures::toolbarImage(key, 3).isNull());
 }
 
 void TstPictures::toolbarUnknownKeyIsNull_data()
@@ -189,6 +207,7 @@ void TstPictures::toolbarUnknownKeyIsNull()
 {
     QFETCH(QString, key);
     QVERIFY(pictures::toolbarImage(key).isNull());
+    QVERIFY(pictures::toolbarImage(key, 2).isNull());
 }
 
 // A 16-colour picture with its mask colour made transparent: every pixel is
@@ -196,17 +215,18 @@ void TstPictures::toolbarUnknownKeyIsNull()
 void TstPictures::toolbarIsMaskedConsoleColours()
 {
     QFETCH(QString, key);
-    const QImage img = pictures::toolbarImage(key);
+    QFETCH(int, scale);
+    const QImage img = pictures::toolbarImage(key, scale);
     QVERIFY(img.hasAlphaChannel());
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
             const QRgb px = img.pixel(x, y);
             QVERIFY2(px == qRgba(0, 0, 0, 0) || (isConsoleColour(px) && px != kMask),
                      qPrintable(QStringLiteral("pixel (%1,%2) = %3").arg(x).arg(y).arg(px, 8, 16)));
         }
 }
 
-// Colours each picture is described with.
+// Colours each picture is described with, in both sizes.
 void TstPictures::toolbarPictureColours_data()
 {
     QTest::addColumn<QString>("key");
@@ -224,21 +244,24 @@ void TstPictures::toolbarPictureColours()
 {
     QFETCH(QString, key);
     QFETCH(QList<int>, consoleColours);
-    const QImage img = pictures::toolbarImage(key);
-    for (int n : consoleColours)
-        QVERIFY2(pixelCount(img, colours::console(n).rgb()) > 0,
-                 qPrintable(QStringLiteral("console colour %1 missing").arg(n)));
+    for (const int scale : {1, 2})
+        for (int n : consoleColours)
+            QVERIFY2(
+                pixelCount(pictures::toolbarImage(key, scale), colours::console(n).rgb()) > 0,
+                qPrintable(
+                    QStringLiteral("console colour %1 missing at scale %2").arg(n).arg(scale)));
 }
 
 void TstPictures::saveShowsMaskInsideTheDisk()
 {
     // The label and the shutter hole are mask-coloured pixels enclosed by the
     // disk, not just the surround: some row has mask between two olive/black runs.
-    const QImage img = pictures::toolbarImage("Save");
+    QFETCH(int, scale);
+    const QImage img = pictures::toolbarImage("Save", scale);
     int enclosed = 0;
-    for (int y = 0; y < 16; ++y) {
+    for (int y = 0; y < img.height(); ++y) {
         int first = -1, last = -1;
-        for (int x = 0; x < 16; ++x)
+        for (int x = 0; x < img.width(); ++x)
             if (qAlpha(img.pixel(x, y)) != 0) {
                 if (first < 0) first = x;
                 last = x;
@@ -246,7 +269,32 @@ void TstPictures::saveShowsMaskInsideTheDisk()
         for (int x = first + 1; first >= 0 && x < last; ++x)
             enclosed += qAlpha(img.pixel(x, y)) == 0;
     }
-    QVERIFY(enclosed >= 8);
+    QVERIFY(enclosed >= 8 * scale * scale);
+}
+
+void TstPictures::drawingHasThePictureShape_data()
+{
+    QTest::addColumn<QString>("key");
+    for (const QString &k : kKeys)
+        QTest::newRow(qPrintable(k)) << k;
+}
+
+// The 32 px drawing shows the 16 px picture's subject in its place: halved, it
+// covers the picture's pixels but for a few along slanted and curved edges.
+void TstPictures::drawingHasThePictureShape()
+{
+    QFETCH(QString, key);
+    const QImage picture = pictures::toolbarImage(key);
+    const QImage drawing = pictures::toolbarImage(key, 2);
+    int differing = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            int covered = 0;
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                covered += qAlpha(drawing.pixel(2 * x + d.x(), 2 * y + d.y())) != 0;
+            differing += (covered >= 2) != (qAlpha(picture.pixel(x, y)) != 0);
+        }
+    QVERIFY2(differing <= 12, qPrintable(QString::number(differing)));
 }
 
 void TstPictures::logoSizeAndFormat()

@@ -1,6 +1,7 @@
 #include "forms/pictures.h"
 
 #include <QLatin1String>
+#include <QPixmap>
 
 // The resource is compiled into this static library, and nothing else names
 // it: this reference brings it into every program that uses the pictures.
@@ -67,6 +68,19 @@ QImage toolbarImage(const QString &key, int scale)
                                                                      : QStringLiteral(".png")),
                                  QImage::Format_ARGB32);
     return QImage();
+}
+
+QIcon toolbarIcon(const QString &key, const QPalette &palette)
+{
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        const QImage picture = toolbarImage(key, scale);
+        if (picture.isNull()) return QIcon();
+        QPixmap pixmap = QPixmap::fromImage(standingOutOnButton(picture, palette, scale));
+        pixmap.setDevicePixelRatio(scale);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 QImage splashLogo()

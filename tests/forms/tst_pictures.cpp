@@ -2,7 +2,10 @@
 #include "forms/pictures.h"
 #include "support/surfacepixels.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
+#include <QIcon>
+#include <QPalette>
 #include <QtTest>
 
 // The program's own pictures: the dot disc pixel by pixel, the toolbar's image
@@ -28,6 +31,10 @@ private slots:
     void saveShowsMaskInsideTheDisk();
     void drawingHasThePictureShape_data();
     void drawingHasThePictureShape();
+    void iconInTheDefaultPalette_data();
+    void iconInTheDefaultPalette();
+    void iconStandsOutFromItsButton_data();
+    void iconStandsOutFromItsButton();
     void logoSizeAndFormat();
 
 private:
@@ -208,6 +215,7 @@ void TstPictures::toolbarUnknownKeyIsNull()
     QFETCH(QString, key);
     QVERIFY(pictures::toolbarImage(key).isNull());
     QVERIFY(pictures::toolbarImage(key, 2).isNull());
+    QVERIFY(pictures::toolbarIcon(key, QPalette()).isNull());
 }
 
 // A 16-colour picture with its mask colour made transparent: every pixel is
@@ -297,6 +305,99 @@ void TstPictures::drawingHasThePictureShape()
     QVERIFY2(differing <= 12, qPrintable(QString::number(differing)));
 }
 
+void TstPictures::iconInTheDefaultPalette_data()
+{
+    drawingHasThePictureShape_data();
+}
+
+// In the default palette the icon is the image list's picture at scale 1,
+// pixel for pixel, and the 32 px drawing at scale 2, not the picture enlarged.
+void TstPictures::iconInTheDefaultPalette()
+{
+    QFETCH(QString, key);
+    const QIcon icon = pictures::toolbarIcon(key, QApplication::palette());
+    const QImage one = icon.pixmap(QSize(16, 16), 1.0).toImage();
+    QCOMPARE(one.convertToFormat(QImage::Format_ARGB32), pictures::toolbarImage(key));
+    const QImage two = icon.pixmap(QSize(16, 16), 2.0).toImage();
+    QCOMPARE(two.devicePixelRatio(), 2.0);
+    QCOMPARE(two.convertToFormat(QImage::Format_ARGB32), pictures::toolbarImage(key, 2));
+}
+
+void TstPictures::iconStandsOutFromItsButton_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("scale");
+    const auto scheme = [](QRgb button, QRgb bar, QRgb text) {
+        QPalette p = QApplication::palette();
+        p.setColor(QPalette::Button, button);
+        p.setColor(QPalette::Window, bar);
+        p.setColor(QPalette::ButtonText, text);
+        return p;
+    };
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255), grey = qRgb(192, 192, 192);
+    const std::pair<const char *, QPalette> palettes[] = {
+        {"default", QApplication::palette()},
+        {"darker", scheme(qRgb(0x42, 0x42, 0x45), qRgb(0x22, 0x20, 0x20), white)}, // qt6ct's
+        {"high contrast black", scheme(black, black, white)},
+        {"classic grey", scheme(grey, grey, black)}};
+    for (const auto &[name, palette] : palettes)
+        for (const int scale : {1, 2})
+            for (const QString &k : kKeys)
+                QTest::newRow(
+                    qPrintable(QLatin1String(name) + QLatin1Char(' ') + k + kScaleSuffix[scale]))
+                    << palette << k << scale;
+}
+
+// A picture stands out from its button and the bar behind it: every pixel of
+// its outer edge (within one logical pixel of a transparent pixel or the
+// border) by 3:1 from both, so its whole shape shows. It keeps that shape, and
+// the lines inside it stand out from what they are drawn on as before: the
+// fold of the new sheet, the text on the form.
+void TstPictures::iconStandsOutFromItsButton()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QString, key);
+    QFETCH(int, scale);
+    const QImage drawn = pictures::toolbarImage(key, scale);
+    const QImage shown = pictures::toolbarIcon(key, palette)
+                             .pixmap(QSize(16, 16), scale)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), drawn.size());
+    const auto opaque = [](const QImage &img, int x, int y) {
+        return img.rect().contains(x, y) && qAlpha(img.pixel(x, y)) != 0;
+    };
+    const auto onEdge = [&](int x, int y) {
+        for (int dy = -scale; dy <= scale; ++dy)
+            for (int dx = std::abs(dy) - scale; dx <= scale - std::abs(dy); ++dx)
+                if (!opaque(drawn, x + dx, y + dy)) return true;
+        return false;
+    };
+    const auto contrast = [](QRgb a, QRgb b) { return colours::contrast(QColor(a), QColor(b)); };
+    const QRgb button = palette.color(QPalette::Button).rgb();
+    const QRgb bar = palette.color(QPalette::Window).rgb();
+    int edge = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QString where = QStringLiteral("pixel (%1,%2)").arg(x).arg(y);
+            QVERIFY2(opaque(shown, x, y) == opaque(drawn, x, y), qPrintable(where));
+            if (!opaque(drawn, x, y)) continue;
+            const QRgb px = shown.pixel(x, y);
+            if (onEdge(x, y)) {
+                ++edge;
+                QVERIFY2(contrast(px, button) >= 3.0 && contrast(px, bar) >= 3.0,
+                         qPrintable(where));
+                continue;
+            }
+            for (const QPoint n : {QPoint(x + 1, y), QPoint(x, y + 1)})
+                if (opaque(drawn, n.x(), n.y()) && !onEdge(n.x(), n.y()) &&
+                    contrast(drawn.pixel(x, y), drawn.pixel(n.x(), n.y())) >= 3.0)
+                    QVERIFY2(contrast(px, shown.pixel(n.x(), n.y())) >= 3.0, qPrintable(where));
+        }
+    QVERIFY(edge > 20 * scale);
+}
+
 void TstPictures::logoSizeAndFormat()
 {
     const QImage logo = pictures::splashLogo();
@@ -314,5 +415,5 @@ void TstPictures::logoSizeAndFormat()
     QVERIFY(pixelCount(shown, qRgb(0, 255, 255)) > 200);
 }
 
-QTEST_GUILESS_MAIN(TstPictures)
+QTEST_MAIN(TstPictures)
 #include "tst_pictures.moc"

@@ -152,6 +152,7 @@ void MainFrame::syncViewChecks()
 
 bool MainFrame::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == toolBar() && event->type() == QEvent::PaletteChange) refreshToolPictures();
     // Bars can also be hidden by other means; the View check marks follow.
     if ((watched == toolBar() || watched == statusBarControl()) &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))

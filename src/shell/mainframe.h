@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QSize>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -102,6 +104,7 @@ private:
     void addToolButton(QAction *action, const char *key, const char *tipNumber,
                        const char *imageKey);
     void addToolSeparator();
+    void refreshToolPictures();
     void createStatusPanels();
     void syncViewChecks();
     void applyPlacement();
@@ -118,6 +121,7 @@ private:
     QMdiArea *m_mdiArea = nullptr; // the form's
     QAction *m_viewToolbar = nullptr;
     QAction *m_viewStatusBar = nullptr;
+    std::vector<std::pair<QAction *, const char *>> m_toolPictures; // and their image keys
     StatusClock *m_clock = nullptr;
     QString m_helpFile;
     bool m_canPlaceWindows = screenfit::canPlaceWindows();

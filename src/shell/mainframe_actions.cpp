@@ -110,7 +110,8 @@ void MainFrame::addToolButton(QAction *action, const char *key, const char *tipN
                               const char *imageKey)
 {
     const QString name = QString::fromUtf8(key);
-    action->setIcon(QIcon(QPixmap::fromImage(pictures::toolbarImage(QString::fromLatin1(imageKey)))));
+    action->setIcon(pictures::toolbarIcon(QString::fromLatin1(imageKey), m_ui->tbToolBar->palette()));
+    m_toolPictures.emplace_back(action, imageKey);
     action->setIconVisibleInMenu(false); // the menus show no pictures
     action->setToolTip(QString::fromLatin1(tipNumber));
     m_ui->tbToolBar->addAction(action);
@@ -120,6 +121,15 @@ void MainFrame::addToolButton(QAction *action, const char *key, const char *tipN
     button->setAccessibleName(name);
     button->setFixedSize(twips::toPixels(twips::fromHimetric(kButtonWidthHimetric)),
                          twips::toPixels(twips::fromHimetric(kButtonHeightHimetric)));
+}
+
+void MainFrame::refreshToolPictures()
+{
+    // Drawn for the bar's palette: a dark or high-contrast theme gets pictures
+    // that stand out from its buttons.
+    for (const auto &[action, imageKey] : m_toolPictures)
+        action->setIcon(
+            pictures::toolbarIcon(QString::fromLatin1(imageKey), m_ui->tbToolBar->palette()));
 }
 
 void MainFrame::addToolSeparator()

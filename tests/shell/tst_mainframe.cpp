@@ -1,6 +1,7 @@
 // The main frame: menus and toolbar from the definition with their texts,
 // View toggles, toolbar dispatch, placeholder, help and about messages, the
 // status bar, and the remembered placement.
+#include "forms/pictures.h"
 #include "forms/twips.h"
 #include "logic/challengestate.h"
 #include "shell/mainframe.h"
@@ -266,6 +267,27 @@ private slots:
             QVERIFY(std::none_of(places.begin(), places.end(),
                                  [](QObject *o) { return qobject_cast<QMenu *>(o); }));
         }
+    }
+
+    // A theme change redraws the toolbar's pictures for the new buttons.
+    void toolbarPicturesFollowThePalette()
+    {
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QPalette dark = before;
+        for (auto role : {QPalette::Window, QPalette::Button})
+            dark.setColor(role, QColor(0x42, 0x42, 0x45));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        const auto shown = [this] {
+            return toolButtonAction(frame(), QStringLiteral("線條樣式"))->icon().pixmap(16, 16).toImage();
+        };
+        const QImage light = shown();
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(frame().toolBar()->palette().color(QPalette::Button), QColor(0x42, 0x42, 0x45));
+        QCOMPARE(shown(), pictures::toolbarIcon(QStringLiteral("Line Style"), frame().toolBar()->palette())
+                              .pixmap(16, 16)
+                              .toImage());
+        QVERIFY(shown() != light);
     }
 
     // --- View toggles ---

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QTimer>
 
@@ -67,47 +68,77 @@ void disablePageRange(QPrintDialog &dialog)
     new PageRangeLock(dialog);
 }
 
+// Every box and dialog is made on the heap and held by a QPointer: its parent
+// may be destroyed while it is up (a screen reader reaches windows behind a
+// modal box), and Qt then deletes it with its parent. exec() returns
+// Rejected when that happens, and the caller gets the cancel answer.
+
 Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &title,
                                    Buttons buttons, Icon icon)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
+    const QPointer<QMessageBox> box = new QMessageBox(parent);
+    box->setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     // Texts carry file names and system reasons: a folder named "<img src=fifo>"
     // must be shown, not read as markup (which would open the FIFO and block).
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
-    box.setIcon(icon == Icon::Information ? QMessageBox::Information
-                : icon == Icon::Warning   ? QMessageBox::Warning
-                                          : QMessageBox::NoIcon);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setIcon(icon == Icon::Information ? QMessageBox::Information
+                 : icon == Icon::Warning   ? QMessageBox::Warning
+                                           : QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    const int result = box.exec();
+    const int result = box->exec();
+    const bool answered = !box.isNull();
+    delete box.data();
     if (buttons == Buttons::Ok) return Answer::Ok;
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return answered && result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 QString QtDialogs::prompt(QWidget *parent, const QString &prompt, const QString &title,
                           const QString &defaultAnswer)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
-    return ok ? text : QString();
+    const QPointer<QInputDialog> dialog = new QInputDialog(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultAnswer);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
+    const QString text = accepted ? dialog->textValue() : QString();
+    delete dialog.data();
+    return text;
 }
+
+namespace {
+
+// The file name a file dialog was accepted with; empty on Cancel.
+QString chosenFile(const QPointer<QFileDialog> &dialog)
+{
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
+    const QString file = accepted ? dialog->selectedFiles().value(0) : QString();
+    delete dialog.data();
+    return file;
+}
+
+} // namespace
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter,
                                 const QString &folder)
 {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, folder, filter);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    return chosenFile(dialog);
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QString(), filter);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return chosenFile(dialog);
 }
 
 bool QtDialogs::printerDialog(QWidget *parent, const QString &title)
@@ -115,9 +146,11 @@ bool QtDialogs::printerDialog(QWidget *parent, const QString &title)
     // Only the dialog is shown: nothing is ever painted on the printer, so a
     // confirmed print-to-file choice creates no file.
     QPrinter printer;
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(title);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    disablePageRange(dialog);
-    return dialog.exec() == QDialog::Accepted;
+    const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setWindowTitle(title);
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
+    disablePageRange(*dialog);
+    const bool confirmed = dialog->exec() == QDialog::Accepted && dialog;
+    delete dialog.data();
+    return confirmed;
 }

@@ -1,9 +1,11 @@
 #include "grid/challengewindow.h"
 
+#include "forms/modalbox.h"
 #include "grid/appcontext.h"
 #include "grid/commands.h"
 #include "logic/challengestate.h"
 
+#include <QPointer>
 #include <QPushButton>
 
 ChallengeWindow::ChallengeWindow(AppContext &ctx, ChallengeState &challenge, QWidget *parent)
@@ -18,6 +20,8 @@ ChallengeWindow::ChallengeWindow(AppContext &ctx, ChallengeState &challenge, QWi
 
 void ChallengeWindow::summit()
 {
+    if (isBehindModalBox(this)) return; // a screen reader's press on the button
+    const QPointer<ChallengeWindow> self(this);
     const auto outcome = runSummit(context().dialogs, this, model(), m_challenge.stored);
-    if (outcome == SummitOutcome::Close) closeWindow();
+    if (self && outcome == SummitOutcome::Close) closeWindow();
 }

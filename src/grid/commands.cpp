@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 
 namespace {
 
@@ -36,9 +37,10 @@ QString targetProblemText(TestTargetProblem problem)
 
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model)
 {
+    const QPointer<GridModel> alive(&model);
     const QString name = dialogs.prompt(parent, QStringLiteral("Please Input a Filename :"),
                                         QStringLiteral("INPUT"), QStringLiteral("Default.txt"));
-    if (name.isEmpty()) return QString();
+    if (name.isEmpty() || !alive) return QString();
     if (!isPlainFileName(name)) {
         dialogs.message(parent, TestCommand::tr("\"%1\" is not a plain file name. Please give a "
                                                 "name without folders, such as Default.txt.")
@@ -88,8 +90,10 @@ SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model,
         dialogs.message(parent, QStringLiteral("You are good"));
         return SummitOutcome::Close;
     }
+    const QPointer<GridModel> alive(&model);
     if (dialogs.message(parent, QStringLiteral("Sorry ! Please Try It Again"), QString(),
-                        Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+                        Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes ||
+        !alive)
         return SummitOutcome::Close;
     model.resetAttempt();
     return SummitOutcome::TryAgain;

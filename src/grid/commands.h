@@ -1,7 +1,9 @@
 #pragma once
 // The grid windows' buttons as plain procedures: what the editor's Test and
 // the challenge's Summit ask, write, check and draw. The windows only call
-// these with their model and the program's dialogs.
+// these with their model and the program's dialogs. The window that owns the
+// model may be destroyed while one of their boxes is up: they then stop
+// without touching the model again.
 #include "logic/pattern.h"
 
 #include <QRectF>

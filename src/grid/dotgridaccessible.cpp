@@ -1,5 +1,6 @@
 #include "grid/dotgridaccessible.h"
 
+#include "forms/modalbox.h"
 #include "grid/dotgridview.h"
 #include "logic/gridmodel.h"
 
@@ -106,6 +107,8 @@ void *DotAccessible::interface_cast(QAccessible::InterfaceType type)
 
 QStringList DotAccessible::actionNames() const
 {
+    // Behind a modal box a dot offers nothing, so a Press reports failure.
+    if (!m_view || isBehindModalBox(m_view)) return {};
     return {pressAction()};
 }
 

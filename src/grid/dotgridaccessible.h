@@ -4,7 +4,8 @@
 // `b_imgGreen(3)`), is checked exactly while it shows the red picture, has its
 // tooltip as description and the rectangle it is drawn in as extents, and
 // offers one action, Press, which does what a click does (pressing a checked
-// dot records it again: it is not a toggle).
+// dot records it again: it is not a toggle). Behind a modal box it offers no
+// action, so a screen reader's Press fails as a click would.
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
 #include <QAccessibleWidget>

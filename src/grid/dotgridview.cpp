@@ -1,5 +1,6 @@
 #include "grid/dotgridview.h"
 
+#include "forms/modalbox.h"
 #include "forms/pictures.h"
 #include "forms/twips.h"
 #include "grid/dotgridaccessible.h"
@@ -167,11 +168,13 @@ QImage DotGridView::image() const
 
 void DotGridView::press(int index)
 {
-    if (index < 0 || index >= kDotCount) return;
+    if (index < 0 || index >= kDotCount || isBehindModalBox(this)) return;
     if (m_side == Side::A)
         emit dotActivated(index);
-    else
-        QTimer::singleShot(0, this, [this, index] { emit dotActivated(index); });
+    else // a box may have opened in the meantime
+        QTimer::singleShot(0, this, [this, index] {
+            if (!isBehindModalBox(this)) emit dotActivated(index);
+        });
 }
 
 QAccessibleInterface *DotGridView::dotInterface(int index) const

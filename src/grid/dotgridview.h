@@ -65,7 +65,8 @@ public:
 
     // A screen reader's Press on a dot: what a click does. On PicB it runs
     // once the call has returned, since it opens a modal box and an
-    // accessibility action must not wait for that box to close.
+    // accessibility action must not wait for that box to close. Nothing
+    // happens while a modal box is open (forms/modalbox.h), as for a click.
     void press(int index);
 
     // The accessibility interface of dot `index`, alive as long as the view.

@@ -1,5 +1,6 @@
 #include "grid/editorwindow.h"
 
+#include "forms/modalbox.h"
 #include "grid/appcontext.h"
 #include "grid/commands.h"
 
@@ -16,6 +17,7 @@ EditorWindow::EditorWindow(AppContext &ctx, QWidget *parent)
 
 void EditorWindow::test()
 {
+    if (isBehindModalBox(this)) return; // a screen reader's press on the button
     runTest(context().dialogs, this, context().patternFolder, model());
 }
 

@@ -74,7 +74,7 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridM
     connect(m_model.get(), &GridModel::laidOut, this, &GridWindow::placeControls);
     connect(m_picA, &DotGridView::dotActivated, this, &GridWindow::recordClick);
     connect(m_picA, &DotGridView::dotDoubleClicked, this, &GridWindow::takeBack);
-    connect(m_picA, &DotGridView::takeBackRequested, this, &GridWindow::takeBackLast);
+    connect(m_picA, &DotGridView::takeBackRequested, m_model.get(), &GridModel::takeBack);
     connect(m_picB, &DotGridView::dotActivated, this, &GridWindow::showReplayDotPosition);
 
     m_follower = new SubWindowFollower(this);
@@ -131,15 +131,11 @@ void GridWindow::recordClick(int index)
     m_lastClickRecorded = m_model->recordClick(index);
 }
 
-void GridWindow::takeBack(int index)
+void GridWindow::takeBack()
 {
-    m_model->takeBack(index, std::exchange(m_lastClickRecorded, false));
-}
-
-void GridWindow::takeBackLast()
-{
-    const int last = m_model->lastDot();
-    if (last >= 0) m_model->takeBack(last);
+    // Only a double-click whose first press was recorded takes a click back:
+    // one on a full path takes back nothing.
+    if (std::exchange(m_lastClickRecorded, false)) m_model->takeBack();
 }
 
 void GridWindow::showReplayDotPosition(int index)

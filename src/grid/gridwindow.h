@@ -61,8 +61,7 @@ protected:
 private:
     void placeControls();
     void recordClick(int index);
-    void takeBack(int index);
-    void takeBackLast();
+    void takeBack();
     void showReplayDotPosition(int index);
 
     AppContext &m_ctx;

@@ -100,6 +100,7 @@ private:
     void createActions();
     QAction *addCommand(QMenu *menu, const char *name, const char *number,
                         void (MainFrame::*handler)(), const QKeySequence &shortcut = {});
+    void connectCommand(QAction *action, void (MainFrame::*handler)());
     void addSeparator(QMenu *menu, const char *name);
     void addToolButton(QAction *action, const char *key, const char *tipNumber,
                        const char *imageKey);

@@ -5,6 +5,7 @@
 
 #include "forms/margintoolbar.h"
 #include "forms/menushortcuts.h"
+#include "forms/modalbox.h"
 #include "forms/panelstatusbar.h"
 #include "forms/pictures.h"
 #include "forms/twips.h"
@@ -74,7 +75,7 @@ void MainFrame::createActions()
     const auto own = [this, bar](const char *key, void (M::*handler)()) {
         auto *action = new QAction(QString::fromUtf8(key), bar);
         action->setObjectName(action->text());
-        connect(action, &QAction::triggered, this, handler);
+        connectCommand(action, handler);
         return action;
     };
     addToolButton(fileNew, "開新檔案", "1016", "New");
@@ -95,9 +96,18 @@ QAction *MainFrame::addCommand(QMenu *menu, const char *name, const char *number
     auto *action = new QAction(QString::fromLatin1(number), this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, handler);
+    connectCommand(action, handler);
     menu->addAction(action);
     return action;
+}
+
+void MainFrame::connectCommand(QAction *action, void (MainFrame::*handler)())
+{
+    // A screen reader can trigger a menu entry or a toolbar button behind a
+    // modal box, which a click cannot: the command then does nothing.
+    connect(action, &QAction::triggered, this, [this, handler] {
+        if (!isBehindModalBox(this)) (this->*handler)();
+    });
 }
 
 void MainFrame::addSeparator(QMenu *menu, const char *name)

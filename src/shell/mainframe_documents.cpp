@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <optional>
 
 namespace {
@@ -99,11 +100,12 @@ ChallengeWindow *MainFrame::showChallenge()
 void MainFrame::save()
 {
     QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
-    auto *grid = sub ? qobject_cast<GridWindow *>(sub->widget()) : nullptr;
+    // The window may close while the dialog is up: then there is nothing to save.
+    const QPointer<GridWindow> grid = sub ? qobject_cast<GridWindow *>(sub->widget()) : nullptr;
     if (!grid) return;
     const QString file =
         m_context.dialogs.saveFileName(this, QStringLiteral("儲存檔案"), kAllFiles);
-    if (file.isEmpty()) return;
+    if (file.isEmpty() || !grid) return;
     // A bitmap never replaces the open challenge's pattern file, nor a folder,
     // FIFO or device (the atomic write would put a regular file in its place).
     // A symbolic link the user picked is written through.

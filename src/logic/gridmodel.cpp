@@ -87,23 +87,23 @@ bool GridModel::recordClick(int index)
     return true;
 }
 
-void GridModel::takeBack(int index, bool firstPressRecorded)
+void GridModel::takeBack()
 {
     GridState &s = *m_state;
-    if (!firstPressRecorded || index < 0 || index >= kDotCount || s.dotCount < 1 ||
-        s.dotCount > kPathLength || !s.current)
-        return;
+    if (s.dotCount < 1 || s.dotCount > kPathLength || !s.current) return;
     const Segment segment{*s.current, s.previous.value_or(*s.current)};
+    const PathEntry taken = s.dotPath[size_t(s.dotCount - 1)];
     erase(Side::A, {segment});
     --s.dotCount;
     s.dotPath[size_t(s.dotCount)].reset();
     draw(Side::A, pathSegments()); // a segment equal to the one taken back stays
     markPathRed(Side::A);
+    const int dot = dotIndexOf(valueOf(taken));
     const auto begin = s.dotPath.begin();
-    if (std::find(begin, begin + s.dotCount, PathEntry(index + 1)) == begin + s.dotCount)
-        setRed(Side::A, index, false);
+    if (dot >= 0 && std::find(begin, begin + s.dotCount, taken) == begin + s.dotCount)
+        setRed(Side::A, dot, false);
     placeLineStart();
-    emit changed(Side::A, areaOf(segment, Side::A, index));
+    emit changed(Side::A, areaOf(segment, Side::A, dot));
 }
 
 void GridModel::redrawWholePath()

@@ -71,12 +71,11 @@ public:
     // a path) and the dot number is recorded. A click when all 64 positions
     // are used, or outside 0..62, is ignored. Returns whether it was recorded.
     bool recordClick(int index);
-    // Takes back the last recorded click (a double-click on `index` after its
-    // first press, which recorded `index`; or Backspace): its segment goes, the
-    // rest of the path is drawn again, the dot turns green unless the path
-    // still holds it, and the next click joins the dot before. Nothing happens
-    // when `firstPressRecorded` is false (the press found the path full).
-    void takeBack(int index, bool firstPressRecorded = true);
+    // Takes back the last recorded click (a double-click, whichever dot its
+    // second press lands on; or Backspace): its segment goes, the rest of the
+    // path is drawn again, its dot turns green unless the path still holds it,
+    // and the next click joins the dot before. Nothing happens on an empty path.
+    void takeBack();
     // The editor's click on its background: the path drawn again on A and B.
     void redrawWholePath();
     // Lays the window out for an inner size in twips (0 x 0 while minimised):

@@ -106,7 +106,7 @@ QByteArray formatPattern(const DotPath &path)
 
 WriteResult writePatternFile(const QString &filePath, const DotPath &path)
 {
-    return writeFileAtomically(filePath, formatPattern(path));
+    return writeFileAtomically(filePath, formatPattern(path), AtLink::Replace);
 }
 
 bool isPlainFileName(const QString &name)

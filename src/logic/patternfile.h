@@ -24,7 +24,8 @@ inline constexpr qint64 kMaxPatternFileBytes = 64 * 1024; // larger files are re
 QByteArray formatPattern(const DotPath &path);
 
 // Writes formatPattern(path) to `filePath`, replacing a file of that name, all
-// or nothing (see logic/atomicfile.h).
+// or nothing (see logic/atomicfile.h). A symbolic link of that name is
+// replaced, never written through: the file it leads to stays as it was.
 WriteResult writePatternFile(const QString &filePath, const DotPath &path);
 
 // Whether the answer to the Test prompt names a file directly in the folder

@@ -57,6 +57,8 @@ private slots:
     void folderThatIsAFileFails();
     void targetThatIsAFolderFails();
     void failedFlushKeepsPreviousFile();
+    void atALink_data();
+    void atALink();
 };
 
 void TestPatternWriter::writesNewFile()
@@ -142,6 +144,41 @@ void TestPatternWriter::failedFlushKeepsPreviousFile()
     QVERIFY(!w.error.isEmpty());
     QCOMPARE(readFile(path), previous);
     QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("Default.txt")});
+}
+
+void TestPatternWriter::atALink_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QString>("leadsTo"); // relative to the link's folder
+    QTest::addColumn<bool>("leadsToAFile");
+    // Test's pattern file: a link put in its place after Test looked (another
+    // process can swap one in at any moment) must not carry the write outside.
+    QTest::newRow("replaced") << true << "../outside/kept.txt" << true;
+    // Save's bitmap goes where a link the user picked leads, as editors do.
+    QTest::newRow("written through") << false << "../outside/kept.txt" << true;
+    QTest::newRow("written through, dangling") << false << "../outside/new.txt" << false;
+}
+
+void TestPatternWriter::atALink()
+{
+    QFETCH(bool, replace);
+    QFETCH(QString, leadsTo);
+    QFETCH(bool, leadsToAFile);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("outside")));
+    const QString outside = dir.filePath(QStringLiteral("folder/") + leadsTo);
+    if (leadsToAFile) QVERIFY(writeFile(outside, "outside"));
+    const QString link = dir.filePath(QStringLiteral("folder/Default.txt"));
+    QVERIFY(QFile::link(leadsTo, link));
+
+    const WriteResult w = writeFileAtomically(link, formatPattern(kPath),
+                                              replace ? AtLink::Replace : AtLink::WriteThrough);
+    QVERIFY2(w.ok, qPrintable(w.error));
+    QCOMPARE(readFile(replace ? link : outside), formatPattern(kPath));
+    QCOMPARE(QFileInfo(link).isSymLink(), !replace);
+    if (replace) QCOMPARE(readFile(outside), QByteArray("outside"));
+    QCOMPARE(entriesOf(dir.filePath(QStringLiteral("folder"))), QStringList{QStringLiteral("Default.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestPatternWriter)

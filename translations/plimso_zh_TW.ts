@@ -9,12 +9,18 @@
         <translation>無法寫入標準輸出：%1</translation>
     </message>
     <message>
-        <source>plimso needs a graphical display, and none was found (DISPLAY and WAYLAND_DISPLAY are not set).
-Run it inside a desktop session, or on a virtual display:
+        <source>plimso needs a graphical display, and none was found (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>plimso 需要圖形顯示環境，但找不到任何顯示器（DISPLAY 與 WAYLAND_DISPLAY 都未設定）。</translation>
+    </message>
+    <message>
+        <source>plimso needs a graphical display, and could not open %1.</source>
+        <translation>plimso 需要圖形顯示環境，但無法開啟%1。</translation>
+    </message>
+    <message>
+        <source>Run it inside a desktop session, or on a virtual display:
   xvfb-run -a ./plimso
 or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
-        <translation>plimso 需要圖形顯示環境，但找不到任何顯示器（DISPLAY 與 WAYLAND_DISPLAY 都未設定）。
-請在桌面工作階段中執行，或在虛擬顯示器上執行：
+        <translation>請在桌面工作階段中執行，或在虛擬顯示器上執行：
   xvfb-run -a ./plimso
 或自行啟動一個：Xvfb :99 &amp; DISPLAY=:99 ./plimso</translation>
     </message>
@@ -58,6 +64,29 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
         <source>one pattern file at most, not %1: %2</source>
         <extracomment>%1 is how many files were named, %2 the files.</extracomment>
         <translation>最多只能指定一個圖案檔，卻指定了 %1 個：%2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayTried</name>
+    <message>
+        <source>the X display &quot;%1&quot;</source>
+        <extracomment>%1 names an X display (&quot;:0&quot;).</extracomment>
+        <translation> X 顯示器「%1」</translation>
+    </message>
+    <message>
+        <source>the Wayland display &quot;%1&quot;</source>
+        <extracomment>%1 names a Wayland display (&quot;wayland-0&quot;).</extracomment>
+        <translation> Wayland 顯示器「%1」</translation>
+    </message>
+    <message>
+        <source>the platform &quot;%1&quot;</source>
+        <extracomment>%1 names a Qt platform plugin (&quot;xcb&quot;).</extracomment>
+        <translation>平台「%1」</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins two things tried (&quot;the Wayland display &quot;wayland-0&quot;&quot;, &quot;the X display &quot;:0&quot;&quot;).</extracomment>
+        <translation>%1及%2</translation>
     </message>
 </context>
 <context>
@@ -149,12 +178,25 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
         <translation>檔案系統沒有提供原因</translation>
     </message>
     <message>
-        <source>its lock file %1 is a folder</source>
-        <translation>其鎖定檔 %1 是一個資料夾</translation>
-    </message>
-    <message>
         <source>its lock file %1 stayed taken by another process</source>
         <translation>其鎖定檔 %1 一直被另一個處理程序佔用</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>這不是一般檔案</translation>
+    </message>
+    <message>
+        <source>the window placement is not remembered: neither XDG_CONFIG_HOME nor HOME is an absolute path</source>
+        <translation>不會記住視窗位置：XDG_CONFIG_HOME 與 HOME 都不是絕對路徑</translation>
+    </message>
+    <message>
+        <source>the window placement could not be read from %1: %2</source>
+        <extracomment>%1 is the settings file, %2 why it was not read.</extracomment>
+        <translation>無法從 %1 讀取視窗位置：%2</translation>
+    </message>
+    <message>
+        <source>its lock file %1 is not a regular file</source>
+        <translation>其鎖定檔 %1 不是一般檔案</translation>
     </message>
 </context>
 <context>

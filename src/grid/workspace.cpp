@@ -16,6 +16,13 @@ int fitSpan(int start, int size, int low, int high, bool fromHigh)
     return qBound(low, start, high - size);
 }
 
+bool isShownAsEscape(QChar c)
+{
+    const char16_t u = c.unicode();
+    return c.category() == QChar::Other_Control || u == 0x061c || u == 0x200e || u == 0x200f ||
+           (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
+}
+
 } // namespace
 
 QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client)
@@ -50,4 +57,22 @@ QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client)
                   fitSpan(at.y(), at.height(), view.top(), view.bottom() + 1, false));
     }
     return sub;
+}
+
+void setChildCaption(QMdiSubWindow *sub, const QString &caption)
+{
+    QString title;
+    for (const QChar c : caption)
+        title += isShownAsEscape(c)
+                     ? QStringLiteral("\\u%1").arg(
+                           QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'))
+                     : QString(c);
+    // Qt reads "[*]" in a title as the place of the modified mark, and shows
+    // "[*][*]" as a literal "[*]".
+    title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    if (sub->layoutDirection() == Qt::RightToLeft)
+        title = QChar(0x2066) + title + QChar(0x2069); // LEFT-TO-RIGHT ISOLATE ... POP
+    sub->widget()->setWindowTitle(title);
+    sub->widget()->setAccessibleName(caption);
+    sub->setWindowTitle(title);
 }

@@ -13,3 +13,12 @@ class QWidget;
 // the area gets scroll bars when a child is larger than it. The child window
 // is not shown: the caller sets the caption and shows it.
 QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client);
+
+// Captions `sub` with `caption`, shown as it is: "[*]" is not taken as the
+// modified mark's place; control and bidirectional formatting characters (a
+// newline, U+202E RIGHT-TO-LEFT OVERRIDE) are shown as visible escapes
+// ("\u202E") instead of breaking the line or reversing the text; in a
+// right-to-left layout the caption still reads left to right ("/tmp/p.txt").
+// The child window's content and, to a screen reader, the child window itself
+// (grid/childwindowaccessible.h) are named with `caption` exactly.
+void setChildCaption(QMdiSubWindow *sub, const QString &caption);

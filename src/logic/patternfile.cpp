@@ -3,7 +3,6 @@
 #include "logic/filenamecodec.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
@@ -178,7 +177,9 @@ ReadResult readPatternFile(const QString &filePath)
 {
     // Opening a FIFO or a terminal waits for a writer or a line: open without
     // waiting, then look at what was opened. A look before the open could be
-    // outrun by a FIFO put in the file's place.
+    // outrun by a FIFO put in the file's place. The descriptor stays
+    // non-blocking: some files that call themselves regular (/proc/kmsg)
+    // would make a read wait for ever.
     const QByteArray path = encodeFileName(filePath);
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     int err = errno;
@@ -191,16 +192,24 @@ ReadResult readPatternFile(const QString &filePath)
         if (known && !S_ISREG(status.st_mode)) return refused(0, PatternProblem::NotRegularFile);
         return unreadable(qt_error_string(err));
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK); // a plain file, read plainly
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return unreadable(file.errorString());
-    }
     // One byte more than allowed tells a too large file from one just at the limit.
-    const QByteArray bytes = file.read(kMaxPatternFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) return unreadable(file.errorString());
-    if (bytes.size() > kMaxPatternFileBytes) return refused(0, PatternProblem::TooLarge);
+    QByteArray bytes(kMaxPatternFileBytes + 1, Qt::Uninitialized);
+    qsizetype size = 0;
+    while (size < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
+        if (n == 0) break;
+        if (n > 0) {
+            size += n;
+        } else if (errno != EINTR) {
+            err = errno;
+            ::close(fd);
+            if (err == EAGAIN || err == EWOULDBLOCK) return refused(0, PatternProblem::NotRegularFile);
+            return unreadable(qt_error_string(err));
+        }
+    }
+    ::close(fd);
+    if (size > kMaxPatternFileBytes) return refused(0, PatternProblem::TooLarge);
+    bytes.truncate(size);
     return parsePattern(bytes);
 }
 

@@ -67,7 +67,8 @@ QString patternFilePath(const QString &folder, const QString &name);
 // anything that is not a regular file (a folder, a FIFO, a device: reading
 // those could block for ever; it is opened without waiting and refused by what
 // the open found, so a FIFO swapped in after any earlier look is refused too),
-// and a file that cannot be read. `filePath` may carry bytes that are not
+// a file whose read would wait (refused as not a regular file), and a file
+// that cannot be read. `filePath` may carry bytes that are not
 // UTF-8 as logic/filenamecodec.h has them.
 //
 // A refusal is a value, for the widgets to put into words: the problem, the

@@ -3,12 +3,15 @@
 // settings store uses them), the stand-in for the definitions' font, and the
 // texts in the user's language, Qt's and the program's own.
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 #include <memory>
 
 namespace appsetup {
 
-// Organisation and application name "plimso"; the desktop entry's name
+// Organisation and application name "plimso"; Qt's own settings kept in the
+// user's configuration folder (shell/userfolders.h), or nowhere; the child
+// windows' accessibility (grid/childwindowaccessible.h); the desktop entry's name
 // "io.github.plimso.Plimso", by which Wayland compositors match the windows to
 // the installed entry and its icon; the font family "新細明體" mapped to an
 // installed Traditional Chinese face.
@@ -45,5 +48,11 @@ Translations installTranslations(const QLocale &locale = QLocale());
 // line (`displayNamed`, see shell/commandline.h) or a platform chosen in the
 // environment, or an X11 or Wayland display.
 bool displayAvailable(bool displayNamed);
+
+// What Qt tries to open, in words for a message (in the user's language):
+// "the X display ":1"", "the Wayland display "wayland-1"", both joined by
+// "and", or "the platform "bogus"". Taken from Qt's options on the command
+// line (`qtArguments`, see shell/commandline.h), else the environment.
+QString displayTried(const QStringList &qtArguments);
 
 } // namespace appsetup

@@ -57,7 +57,11 @@ void MainFrame::load()
 
 void MainFrame::applyPlacement()
 {
-    m_storedPlacement = PlacementStore().read();
+    const PlacementStore store;
+    m_storedPlacement = store.read();
+    // Said once here; Exit says why it saves nothing.
+    if (const QString problem = store.readProblem(); !problem.isEmpty())
+        std::fputs(qPrintable(problem + QLatin1Char('\n')), stderr);
     const QRect wanted = screenfit::fitToScreens(twips::toPixels(m_storedPlacement));
     // Qt positions a window by its frame but sizes it by its client area.
     const QSize margins = frameGeometry().size() - size();

@@ -26,21 +26,6 @@ namespace {
 // One filter that matches every file, names without an extension included.
 const QString kAllFiles = QStringLiteral("所有檔案 (*)");
 
-// Shows `caption` exactly: Qt reads "[*]" in a title as the place of the
-// modified mark and shows "[*][*]" as a literal "[*]". Accessibility tools get
-// the window's title with every "[*]" removed, so the content carries the
-// caption as its accessible name. In a right-to-left layout the title is
-// isolated as left-to-right text, so that a path does not read
-// "home/user/p.txt/".
-void setCaption(QMdiSubWindow *sub, const QString &caption)
-{
-    QString title = QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-    if (sub->layoutDirection() == Qt::RightToLeft)
-        title = QChar(0x2066) + title + QChar(0x2069); // LEFT-TO-RIGHT ISOLATE ... POP
-    sub->widget()->setWindowTitle(title);
-    sub->widget()->setAccessibleName(caption);
-    sub->setWindowTitle(title);
-}
 } // namespace
 
 void MainFrame::newEditor()
@@ -48,7 +33,7 @@ void MainFrame::newEditor()
     ++m_editorCount;
     auto *doc = new EditorWindow(m_context);
     QMdiSubWindow *sub = addToWorkspace(m_mdiArea, doc);
-    setCaption(sub, QStringLiteral("Document %1").arg(m_editorCount));
+    setChildCaption(sub, QStringLiteral("Document %1").arg(m_editorCount));
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
 }
@@ -70,7 +55,7 @@ void MainFrame::openFile(const QString &path)
     if (ChallengeWindow *challenge = showChallenge()) {
         m_challengeFile = file;
         QMdiSubWindow *sub = challenge->subWindow();
-        setCaption(sub, QDir::toNativeSeparators(file));
+        setChildCaption(sub, QDir::toNativeSeparators(file));
         if (sub->isMinimized()) sub->showNormal();
         m_mdiArea->setActiveSubWindow(sub);
     }

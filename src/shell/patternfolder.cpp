@@ -1,5 +1,7 @@
 #include "shell/patternfolder.h"
 
+#include "shell/userfolders.h"
+
 #include <QDir>
 #include <QTemporaryFile>
 
@@ -18,16 +20,8 @@ QString choose(const QString &programFolder, const QString &userFolder)
 
 QString userFolder()
 {
-    // As the XDG base directory rules say: a relative value is ignored, as if
-    // unset. Qt's own lookup would take it, and a relative or missing HOME,
-    // as relative to the working folder.
-    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (QDir::isAbsolutePath(dataHome))
-        return QDir::cleanPath(dataHome + QStringLiteral("/plimso"));
-    const QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home))
-        return QDir::cleanPath(home + QStringLiteral("/.local/share/plimso"));
-    return QString();
+    const QString data = userfolders::dataHome();
+    return data.isEmpty() ? QString() : data + QStringLiteral("/plimso");
 }
 
 } // namespace patternfolder

@@ -18,10 +18,10 @@ bool acceptsNewFiles(const QString &folder);
 // it first writes there.
 QString choose(const QString &programFolder, const QString &userFolder);
 
-// The user's folder for pattern files: $XDG_DATA_HOME/plimso, which is
-// ~/.local/share/plimso unless XDG_DATA_HOME names an absolute folder. The
-// empty text when neither XDG_DATA_HOME nor HOME is absolute: there is no
-// such folder, and nothing is ever written relative to the working folder.
+// The user's folder for pattern files: plimso in the user's data folder
+// (shell/userfolders.h), ~/.local/share/plimso by default. The empty text
+// when there is no such folder: nothing is ever written relative to the
+// working folder.
 QString userFolder();
 
 } // namespace patternfolder

@@ -3,13 +3,17 @@
 #include "forms/systemreason.h"
 #include "forms/twips.h"
 #include "shell/screenfit.h"
+#include "shell/userfolders.h"
 
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -22,13 +26,46 @@ QString notSaved(const QString &file, const QString &reason)
     return QStringLiteral("plimso: ") + line.arg(file, reason);
 }
 
+// Whether something other than a regular file (or a link to one) stands at
+// `path`: a folder, FIFO, device or socket. Opened without waiting, so a FIFO
+// holds nothing up, and never as a controlling terminal.
+bool isOtherThanRegularFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const bool known = fd >= 0 ? ::fstat(fd, &status) == 0 : ::stat(name.constData(), &status) == 0;
+    if (fd >= 0) ::close(fd);
+    return known && !S_ISREG(status.st_mode);
+}
+
+QString notRegularFile()
+{
+    return PlacementStore::tr("it is not a regular file");
+}
+
+// The system's reason for a failed write into `folder`, found by writing a
+// little there; 0 when it takes it. A full disk refuses no access check.
+int writeProbe(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.plimso-probe-XXXXXX"));
+    if (!probe.open()) return errno ? errno : EACCES;
+    const QByteArray bytes(4096, ' ');
+    errno = 0;
+    if (::write(probe.handle(), bytes.constData(), size_t(bytes.size())) != bytes.size() ||
+        ::fsync(probe.handle()) != 0)
+        return errno ? errno : ENOSPC;
+    return 0;
+}
+
 // Why `file` cannot be written, as the file system says: QSettings replaces it
 // through a new file beside it, so its folder, or the nearest one above that
 // exists (QSettings makes the rest), must take new files; and the file itself,
 // if there is one, must be writable. Empty when nothing refuses.
 QString whyNotWritable(const QString &file)
 {
-    for (QFileInfo folder(QFileInfo(file).absolutePath());; folder.setFile(folder.absolutePath())) {
+    QFileInfo folder(QFileInfo(file).absolutePath());
+    for (;; folder.setFile(folder.absolutePath())) {
         // Through "folder/.", a file that stands where the folder should gives ENOTDIR.
         const QByteArray path = QFile::encodeName(folder.filePath() + QLatin1String("/."));
         if (::access(path.constData(), W_OK | X_OK) == 0) break;
@@ -36,22 +73,39 @@ QString whyNotWritable(const QString &file)
     }
     if (::access(QFile::encodeName(file).constData(), W_OK) != 0 && errno != ENOENT)
         return systemReason(qt_error_string(errno));
+    if (const int err = writeProbe(folder.filePath())) return systemReason(qt_error_string(err));
     return PlacementStore::tr("the file system gave no reason");
 }
 } // namespace
 
-PlacementStore::PlacementStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("plimso"), QStringLiteral("plimso")))
-{
-}
+PlacementStore::PlacementStore() : PlacementStore(userSettingsFile()) {}
 
-PlacementStore::PlacementStore(const QString &iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+PlacementStore::PlacementStore(const QString &iniPath) : m_file(iniPath)
 {
+    if (m_file.isEmpty())
+        m_problem = tr("the window placement is not remembered: neither XDG_CONFIG_HOME nor HOME "
+                       "is an absolute path");
+    else if (isOtherThanRegularFile(m_file))
+        m_problem = notRegularFile();
+    else
+        m_settings = std::make_unique<QSettings>(m_file, QSettings::IniFormat);
 }
 
 PlacementStore::~PlacementStore() = default;
+
+QString PlacementStore::userSettingsFile()
+{
+    const QString config = userfolders::configHome();
+    return config.isEmpty() ? QString() : config + QStringLiteral("/plimso/plimso.conf");
+}
+
+QString PlacementStore::readProblem() const
+{
+    if (m_file.isEmpty() || m_problem.isEmpty()) return {};
+    //: %1 is the settings file, %2 why it was not read.
+    const QString line = tr("the window placement could not be read from %1: %2");
+    return QStringLiteral("plimso: ") + line.arg(m_file, m_problem);
+}
 
 float PlacementStore::left() const
 {
@@ -85,19 +139,22 @@ QString PlacementStore::writeSize(const QSizeF &twips)
 
 QString PlacementStore::store(std::initializer_list<std::pair<const char *, qreal>> values)
 {
-    const QString file = m_settings->fileName();
+    if (m_file.isEmpty()) return QStringLiteral("plimso: ") + m_problem;
+    if (!m_settings) return notSaved(m_file, m_problem);
+    const QString &file = m_file;
     {
         // QSettings waits on this lock without a limit, and a stale one can
-        // hold for ever: a folder in its place, or a process id that another
-        // plimso now has. Probed first, and nothing is written while it is
-        // taken (QSettings would retry a pending write when it goes).
+        // hold for ever: a folder or FIFO in its place (a FIFO would even be
+        // opened and read), or a process id that another plimso now has.
+        // Probed first, and nothing is written while it is taken (QSettings
+        // would retry a pending write when it goes).
         const QString lockPath = file + QLatin1String(".lock");
+        if (isOtherThanRegularFile(lockPath))
+            return notSaved(file, tr("its lock file %1 is not a regular file").arg(lockPath));
         QLockFile lock(lockPath);
         if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError)
-            return notSaved(file, (QFileInfo(lockPath).isDir()
-                                       ? tr("its lock file %1 is a folder")
-                                       : tr("its lock file %1 stayed taken by another process"))
-                                      .arg(lockPath));
+            return notSaved(file,
+                            tr("its lock file %1 stayed taken by another process").arg(lockPath));
     }
     m_settings->beginGroup(QLatin1String(kGroup));
     for (const auto &[key, value] : values)
@@ -129,6 +186,7 @@ bool PlacementStore::parse(const QString &text, float &value)
 
 float PlacementStore::value(const char *key, float fallback) const
 {
+    if (!m_settings) return fallback;
     const QVariant stored =
         m_settings->value(QLatin1String(kGroup) + QLatin1Char('/') + QLatin1String(key));
     float v = fallback;

@@ -26,11 +26,23 @@ public:
     // Beyond this many twips a value cannot be a window coordinate.
     static constexpr float kLimit = 16777216; // 2^24: every whole number below is exact
 
-    // The user's settings (on Linux ~/.config/plimso/plimso.conf).
+    // The user's settings: plimso/plimso.conf in the user's configuration
+    // folder (shell/userfolders.h), ~/.config/plimso/plimso.conf by default.
     PlacementStore();
-    // An explicit settings file, for tests.
+    // An explicit settings file, for tests; empty for none.
     explicit PlacementStore(const QString &iniPath);
     ~PlacementStore();
+
+    // The settings file, or empty when there is no configuration folder.
+    static QString userSettingsFile();
+
+    // The settings are read only from a regular file (or a link to one),
+    // found without waiting: a FIFO or a device in its place would hold the
+    // program up for ever. Without one the values read as their defaults and
+    // nothing is written. When something else stands in the file's place,
+    // this is the line to tell the user (in the user's language), naming the
+    // file and why it was not read; empty otherwise.
+    QString readProblem() const;
 
     float left() const;
     float top() const;
@@ -45,8 +57,9 @@ public:
     // Writes the four values in the order left, top, width, height. Returns
     // an empty string when they were saved, else the line to tell the user (in
     // the user's language): that the placement could not be saved, the
-    // settings file and the reason the file system gives (or that the lock
-    // file stayed taken).
+    // settings file and the reason the file system gives (a full disk
+    // included), that the file or its lock file is not a regular file, that
+    // the lock file stayed taken, or that there is no configuration folder.
     [[nodiscard]] QString write(const QRectF &twips);
     // Writes width and height only: a stored left and top stay as they were
     // (or absent). Returns as write does.
@@ -61,5 +74,7 @@ private:
     // Writes the values in the order given, under [Settings].
     QString store(std::initializer_list<std::pair<const char *, qreal>> values);
 
-    std::unique_ptr<QSettings> m_settings;
+    QString m_file;
+    QString m_problem;                    // why there are no settings to use; empty when there are
+    std::unique_ptr<QSettings> m_settings; // null without a regular file to use
 };

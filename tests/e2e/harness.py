@@ -247,12 +247,15 @@ class Session:
         return values
 
     # --- the program -------------------------------------------------------
-    def start(self, *arguments):
-        """Starts plimso with these command-line arguments, in the home folder."""
+    def start(self, *arguments, closed_stderr=False):
+        """Starts plimso with these command-line arguments, in the home folder;
+        with `closed_stderr`, with descriptor 2 closed (`plimso 2>&-`)."""
         self.started_at = time.monotonic()
         self.log = open(os.path.join(self.work, "plimso.log"), "w")
         self.proc = subprocess.Popen([self.app, *arguments], env=self.env, cwd=self.home,
-                                     stdout=self.log, stderr=subprocess.STDOUT)
+                                     stdout=self.log,
+                                     stderr=None if closed_stderr else subprocess.STDOUT,
+                                     preexec_fn=(lambda: os.close(2)) if closed_stderr else None)
         return self
 
     def running(self):

@@ -297,6 +297,20 @@ def journey_placement(app):
     run(app, body, placement=(1500, 1200, 7500, 6000))
 
 
+def journey_exit_without_stderr(app):
+    """Started with stderr closed (`plimso 2>&-`), the line saying that the placement
+    cannot be saved goes nowhere, not into the display's connection: Exit ends."""
+    s = Session(app, placement=BIG_FRAME)
+    try:
+        os.mkdir(s.settings_file + ".lock")  # the line is then written at Exit
+        s.start(closed_stderr=True)
+        frame(s)
+        s.menu(FILE_MENU, "結束(X)")
+        check(s.wait_exit(20) == 0, "plimso did not end cleanly")
+    finally:
+        s.close()
+
+
 # --- the editor ---------------------------------------------------------------------
 
 def journey_editor_test(app):

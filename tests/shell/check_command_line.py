@@ -7,15 +7,15 @@ a Traditional Chinese one they are Chinese throughout.
     check_command_line.py PATH_TO_PLIMSO
 
 Bad arguments are given with DISPLAY naming a display that does not exist: a
-program that went on to create its QApplication would abort on it (exit 134)
-instead of exiting 2 with the usage. A display named on the command line must
-reach Qt, which then aborts on it, naming it. Help and version must fail when
-stdout cannot take them. Exit code 0 passed, 1 failed.
+program that went on to create its QApplication would fail on it instead of
+printing the usage. A display or platform that does not answer, named on the
+command line or in the environment, ends the run as no display does (exit 2,
+no core dump), naming what was tried. Help and version must fail when stdout
+cannot take them, a closed one included. Exit code 0 passed, 1 failed.
 """
 import os
 import re
 import resource
-import signal
 import subprocess
 import sys
 
@@ -46,9 +46,12 @@ CASES = [
     (["--frobnicate"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e and "frobnicate" in e),
     (["-q"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
     (["-platform"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
-    (["-display", ":65000"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: ":65000" in e),
-    (["--display=:65000"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: ":65000" in e),
-    (["--platform=bogus"], NO_DISPLAY, -signal.SIGABRT, "", lambda e: '"bogus"' in e),
+    (["-display", ":65000"], NO_DISPLAY, 2, "", lambda e: 'X display ":65000"' in e),
+    (["--display=:65000"], NO_DISPLAY, 2, "", lambda e: 'X display ":65000"' in e),
+    (["--platform=bogus"], NO_DISPLAY, 2, "", lambda e: 'platform "bogus"' in e),
+    ([], BOGUS_DISPLAY, 2, "", lambda e: 'open the X display ":65000"' in e and "xvfb-run" in e),
+    ([], {**NO_DISPLAY, "WAYLAND_DISPLAY": "plimso-none", "QT_QPA_PLATFORM": "wayland"}, 2, "",
+     lambda e: 'Wayland display "plimso-none"' in e),
     (["--help"], {**NO_DISPLAY, **ZH}, 0,
      chinese("plimso", "-h, --help", "-v, --version", "Qt", "-platform", "-style", "-display"), ""),
     (["--frobnicate"], {**BOGUS_DISPLAY, **ZH}, 2, "", chinese("plimso", "frobnicate", "--help")),
@@ -57,12 +60,15 @@ CASES = [
 ]
 
 # Help and version to a stdout that takes nothing: a full device, or none.
-UNWRITABLE = [(["--version"], "/dev/full"), (["--help"], "/dev/full"),
-              (["--version"], None), (["-h"], None)]
+FULL = "No space left on device"
+CLOSED = "Bad file descriptor"
+UNWRITABLE = [(["--version"], "/dev/full", FULL), (["--help"], "/dev/full", FULL),
+              (["--version"], None, CLOSED), (["-h"], None, CLOSED)]
 
 
-def one_line(text):
-    return text.startswith("plimso: ") and text.count("\n") == 1 and "standard output" in text
+def one_line(reason):
+    return lambda text: (text.startswith("plimso: ") and text.count("\n") == 1
+                         and "standard output" in text and reason in text)
 
 
 def matches(test, text):
@@ -76,7 +82,8 @@ def main():
     app = sys.argv[1]
     cases = [(args, changes, code, out, err, subprocess.PIPE)
              for args, changes, code, out, err in CASES]
-    cases += [(args, NO_DISPLAY, 1, "", one_line, target) for args, target in UNWRITABLE]
+    cases += [(args, NO_DISPLAY, 1, "", one_line(reason), target)
+              for args, target, reason in UNWRITABLE]
     failures = 0
     for args, changes, code, out_test, err_test, stdout in cases:
         env = dict(os.environ)

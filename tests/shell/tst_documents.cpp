@@ -2,6 +2,7 @@
 // Exit, Open as a challenge, Save as a bitmap and Print, through scripted dialogs.
 #include "forms/pictures.h"
 #include "grid/challengewindow.h"
+#include "grid/childwindowaccessible.h"
 #include "grid/editorwindow.h"
 #include "logic/challengestate.h"
 #include "logic/filenamecodec.h"
@@ -15,6 +16,7 @@
 #include "support/surfacepixels.h"
 #include "support/testenv.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
@@ -86,6 +88,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QAccessible::installFactory(&childWindowAccessibleFactory); }
     void init() { startFrame(QSize(1400, 900)); }
     void cleanup() { stopFrame(); }
 
@@ -234,19 +237,26 @@ private slots:
     }
 
     // Qt reads "[*]" in a window title as the place of the modified mark: a path
-    // holding it is still shown whole, on screen and to accessibility tools.
+    // holding it is still shown whole, on screen and to accessibility tools. A
+    // newline or a bidirectional override is shown as an escape in the title
+    // bar (it would break the line or reverse the path), and exactly to tools.
     void captionsShowThePathExactly_data()
     {
         QTest::addColumn<QString>("folder");
-        QTest::newRow("placeholder inside") << "a[*]b";
-        QTest::newRow("placeholder alone") << "[*]";
-        QTest::newRow("two placeholders") << "a[*][*]b";
-        QTest::newRow("placeholder at the end") << "x[*]y[*]";
-        QTest::newRow("plain") << "plain";
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("placeholder inside") << "a[*]b" << "a[*]b";
+        QTest::newRow("placeholder alone") << "[*]" << "[*]";
+        QTest::newRow("two placeholders") << "a[*][*]b" << "a[*][*]b";
+        QTest::newRow("placeholder at the end") << "x[*]y[*]" << "x[*]y[*]";
+        QTest::newRow("plain") << "plain" << "plain";
+        QTest::newRow("right-to-left override")
+            << QString(QChar(0x202e)) + QStringLiteral("gnp") << "\\u202Egnp";
+        QTest::newRow("newline") << "two\nlines" << "two\\u000Alines";
     }
     void captionsShowThePathExactly()
     {
         QFETCH(QString, folder);
+        QFETCH(QString, shown);
         QVERIFY(QDir(m_tmp->path()).mkdir(folder));
         const QString file = m_tmp->filePath(folder + QStringLiteral("/p.txt"));
         QVERIFY(writeFile(file, patternFileBytes({1, 2})));
@@ -254,8 +264,9 @@ private slots:
         open(file);
         const QString native = QDir::toNativeSeparators(file);
         QMdiSubWindow *sub = challenge()->subWindow();
-        QCOMPARE(shownCaption(sub), native);
+        QCOMPARE(shownCaption(sub), QString(native).replace(folder, shown));
         QCOMPARE(challenge()->accessibleName(), native);
+        QCOMPARE(QAccessible::queryAccessibleInterface(sub)->text(QAccessible::Name), native);
         // Numbered captions are as before.
         QMdiSubWindow *doc = area()->subWindowList()[0];
         QCOMPARE(doc->windowTitle(), QStringLiteral("Document 1"));
@@ -284,6 +295,10 @@ private slots:
         const qsizetype slash = shown.indexOf(QLatin1Char('/'));
         QVERIFY2(x(slash) < x(slash + 1), qPrintable(shown)); // the leading "/" comes first
         QCOMPARE(challenge()->accessibleName(), QDir::toNativeSeparators(path("p.txt")));
+        QCOMPARE(QAccessible::queryAccessibleInterface(challenge()->subWindow())
+                     ->text(QAccessible::Name),
+                 QDir::toNativeSeparators(path("p.txt"))); // no isolating marks
+
     }
 
     void openWhileAnEditorIsActiveNamesTheChallenge()

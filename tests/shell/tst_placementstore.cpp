@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <sys/stat.h>
 
 class TestPlacementStore : public QObject {
     Q_OBJECT
@@ -94,7 +95,12 @@ private slots:
         const QString lock = m_dir.filePath(QStringLiteral("conf/plimso.conf.lock"));
         QTest::newRow("folder is a file") << "file" << qt_error_string(ENOTDIR);
         QTest::newRow("lock file is a folder")
-            << "lock folder" << QStringLiteral("its lock file %1 is a folder").arg(lock);
+            << "lock folder" << QStringLiteral("its lock file %1 is not a regular file").arg(lock);
+        // QLockFile would open and read it, and wait there for ever.
+        QTest::newRow("lock file is a FIFO")
+            << "lock FIFO" << QStringLiteral("its lock file %1 is not a regular file").arg(lock);
+        // A FIFO in the file's place would hold QSettings up as it reads.
+        QTest::newRow("settings file is a FIFO") << "FIFO" << "it is not a regular file";
         QTest::newRow("lock held by a live process")
             << "held lock"
             << QStringLiteral("its lock file %1 stayed taken by another process").arg(lock);
@@ -117,9 +123,68 @@ private slots:
         if (obstacle == QLatin1String("lock folder"))
             QVERIFY(QDir().mkdir(file + QStringLiteral(".lock")));
         if (obstacle == QLatin1String("held lock")) QVERIFY(held.lock());
-        QCOMPARE(PlacementStore(file).write(QRectF(1500, 1600, 7000, 8000)),
+        if (obstacle == QLatin1String("lock FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file + QStringLiteral(".lock")).constData(), 0600), 0);
+        if (obstacle == QLatin1String("FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        PlacementStore store(file);
+        QCOMPARE(store.write(QRectF(1500, 1600, 7000, 8000)),
                  QStringLiteral("plimso: the window placement could not be saved to %1: %2")
                      .arg(file, reason));
+        if (obstacle != QLatin1String("FIFO")) return;
+        QCOMPARE(store.read(), QRectF(1000, 1000, 6500, 6500));
+        QCOMPARE(store.readProblem(),
+                 QStringLiteral("plimso: the window placement could not be read from %1: %2")
+                     .arg(file, reason));
+    }
+
+    // A disk that is full takes no write, though every access check passes.
+    void aFullDiskIsReportedWithItsReason()
+    {
+        const QString folder = qEnvironmentVariable("PLIMSO_SMALL_FS");
+        if (folder.isEmpty()) QSKIP("needs a small file system: see tests/shell/smallfs.sh");
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
+        }
+        const QString file = folder + QStringLiteral("/plimso.conf");
+        QCOMPARE(PlacementStore(file).write(QRectF(1500, 1600, 7000, 8000)),
+                 QStringLiteral("plimso: the window placement could not be saved to %1: %2")
+                     .arg(file, qt_error_string(ENOSPC)));
+    }
+
+    // Only absolute folders, as the XDG base directory rules ask: nothing is
+    // ever read or written relative to the working folder.
+    void userSettingsFileFollowsTheXdgRules_data()
+    {
+        QTest::addColumn<QByteArray>("configHome"); // null: unset
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("XDG_CONFIG_HOME")
+            << QByteArray("/xdg/config") << QByteArray("/home/u") << "/xdg/config/plimso/plimso.conf";
+        QTest::newRow("relative XDG_CONFIG_HOME")
+            << QByteArray("relcfg") << QByteArray("/home/u") << "/home/u/.config/plimso/plimso.conf";
+        QTest::newRow("relative HOME") << QByteArray("relcfg") << QByteArray("relhome") << "";
+        QTest::newRow("no HOME") << QByteArray() << QByteArray() << "";
+    }
+    void userSettingsFileFollowsTheXdgRules()
+    {
+        QFETCH(QByteArray, configHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, file);
+        const auto set = [](const char *name, const QByteArray &value) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        };
+        set("XDG_CONFIG_HOME", configHome);
+        set("HOME", home);
+        QCOMPARE(PlacementStore::userSettingsFile(), file);
+        if (!file.isEmpty()) return;
+        PlacementStore none;
+        QCOMPARE(none.read(), QRectF(1000, 1000, 6500, 6500));
+        QCOMPARE(none.readProblem(), QString());
+        QCOMPARE(none.write(QRectF(1500, 1600, 7000, 8000)),
+                 QStringLiteral("plimso: the window placement is not remembered: neither "
+                                "XDG_CONFIG_HOME nor HOME is an absolute path"));
     }
 
     void blanksAroundANumberAreAccepted()

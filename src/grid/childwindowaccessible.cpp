@@ -5,7 +5,8 @@
 QAccessibleInterface *childWindowAccessibleFactory(const QString &className, QObject *object)
 {
     if (className != QLatin1String("QMdiSubWindow")) return nullptr;
-    if (auto *window = qobject_cast<QMdiSubWindow *>(object)) return new ChildWindowAccessible(window);
+    if (auto *window = qobject_cast<QMdiSubWindow *>(object))
+        return new ChildWindowAccessible(window);
     return nullptr;
 }
 
@@ -25,7 +26,6 @@ QString ChildWindowAccessible::text(QAccessible::Text t) const
     const QWidget *content = subWindow()->widget();
     if (content && !content->accessibleName().isEmpty()) return content->accessibleName();
     return subWindow()->windowTitle().remove(QLatin1String("[*]")); // as Qt names it
-
 }
 
 QAccessible::State ChildWindowAccessible::state() const

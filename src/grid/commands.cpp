@@ -83,8 +83,7 @@ QString dotPositionText(const QRectF &dot)
                                        QString::number(float(dot.top()), 'g', 7));
 }
 
-SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model,
-                        const Pattern &stored)
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model, const Pattern &stored)
 {
     if (summitCheck(model.state().dotPath, stored)) {
         dialogs.message(parent, QStringLiteral("You are good"));

@@ -32,5 +32,4 @@ enum class SummitOutcome { Close, TryAgain };
 // good" (then the window is to close) or "Sorry ! Please Try It Again" with
 // Yes (try again) and No (close). On Yes the attempt is reset
 // (GridModel::resetAttempt).
-SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model,
-                        const Pattern &stored);
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model, const Pattern &stored);

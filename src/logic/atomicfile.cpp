@@ -63,8 +63,9 @@ WriteResult writeFileAtomically(const QString &filePath, const QByteArray &bytes
     int fd = -1;
     QByteArray temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = target + '.' +
-                    QByteArray::number(QRandomGenerator::global()->generate(), 36).rightJustified(7, '0');
+        temporary =
+            target + '.' +
+            QByteArray::number(QRandomGenerator::global()->generate(), 36).rightJustified(7, '0');
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return failed(errno);
     }

@@ -64,10 +64,12 @@ QStringList processArguments()
 // made, a fatal message ends the run as no display at all does instead; Qt's
 // warnings before it, which say what went wrong, are shown as usual. Without
 // state of its own, it reads the command line again.
-void displayFailureHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void displayFailureHandler(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
 {
     if (type != QtFatalMsg) {
-        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')),
+                   stderr);
         return;
     }
     const auto texts = appsetup::installTranslations(); // the application object exists by now
@@ -83,11 +85,10 @@ void displayFailureHandler(QtMsgType type, const QMessageLogContext &context, co
 QString Application::noDisplayText(const QString &tried)
 {
     const QString problem =
-        tried.isEmpty()
-            ? tr("plimso needs a graphical display, and none was found (DISPLAY and "
-                 "WAYLAND_DISPLAY are not set).")
-            //: %1 says what was tried ("the X display ":1"").
-            : tr("plimso needs a graphical display, and could not open %1.").arg(tried);
+        tried.isEmpty() ? tr("plimso needs a graphical display, and none was found (DISPLAY and "
+                             "WAYLAND_DISPLAY are not set).")
+                        //: %1 says what was tried ("the X display ":1"").
+                        : tr("plimso needs a graphical display, and could not open %1.").arg(tried);
     return problem + QLatin1Char('\n') +
            tr("Run it inside a desktop session, or on a virtual display:\n"
               "  xvfb-run -a ./plimso\n"

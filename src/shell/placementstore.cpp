@@ -127,9 +127,9 @@ float PlacementStore::height() const
 QString PlacementStore::write(const QRectF &twips)
 {
     return store({{"MainLeft", twips.left()},
-           {"MainTop", twips.top()},
-           {"MainWidth", twips.width()},
-           {"MainHeight", twips.height()}});
+                  {"MainTop", twips.top()},
+                  {"MainWidth", twips.width()},
+                  {"MainHeight", twips.height()}});
 }
 
 QString PlacementStore::writeSize(const QSizeF &twips)

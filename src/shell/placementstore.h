@@ -75,6 +75,6 @@ private:
     QString store(std::initializer_list<std::pair<const char *, qreal>> values);
 
     QString m_file;
-    QString m_problem;                    // why there are no settings to use; empty when there are
+    QString m_problem;                     // why there are no settings to use; empty when there are
     std::unique_ptr<QSettings> m_settings; // null without a regular file to use
 };

@@ -178,7 +178,8 @@ void TestPatternWriter::atALink()
     QCOMPARE(readFile(replace ? link : outside), formatPattern(kPath));
     QCOMPARE(QFileInfo(link).isSymLink(), !replace);
     if (replace) QCOMPARE(readFile(outside), QByteArray("outside"));
-    QCOMPARE(entriesOf(dir.filePath(QStringLiteral("folder"))), QStringList{QStringLiteral("Default.txt")});
+    QCOMPARE(entriesOf(dir.filePath(QStringLiteral("folder"))),
+             QStringList{QStringLiteral("Default.txt")});
 }
 
 QTEST_GUILESS_MAIN(TestPatternWriter)

@@ -100,7 +100,8 @@ private slots:
         QTest::newRow("lock file is a FIFO")
             << "lock FIFO" << QStringLiteral("its lock file %1 is not a regular file").arg(lock);
         // A FIFO in the file's place would hold QSettings up as it reads.
-        QTest::newRow("settings file is a FIFO") << "FIFO" << "it is not a regular file";
+        QTest::newRow("settings file is a FIFO") << "FIFO"
+                                                 << "it is not a regular file";
         QTest::newRow("lock held by a live process")
             << "held lock"
             << QStringLiteral("its lock file %1 stayed taken by another process").arg(lock);
@@ -124,7 +125,8 @@ private slots:
             QVERIFY(QDir().mkdir(file + QStringLiteral(".lock")));
         if (obstacle == QLatin1String("held lock")) QVERIFY(held.lock());
         if (obstacle == QLatin1String("lock FIFO"))
-            QCOMPARE(::mkfifo(QFile::encodeName(file + QStringLiteral(".lock")).constData(), 0600), 0);
+            QCOMPARE(::mkfifo(QFile::encodeName(file + QStringLiteral(".lock")).constData(), 0600),
+                     0);
         if (obstacle == QLatin1String("FIFO"))
             QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         PlacementStore store(file);
@@ -160,10 +162,10 @@ private slots:
         QTest::addColumn<QByteArray>("configHome"); // null: unset
         QTest::addColumn<QByteArray>("home");
         QTest::addColumn<QString>("file");
-        QTest::newRow("XDG_CONFIG_HOME")
-            << QByteArray("/xdg/config") << QByteArray("/home/u") << "/xdg/config/plimso/plimso.conf";
-        QTest::newRow("relative XDG_CONFIG_HOME")
-            << QByteArray("relcfg") << QByteArray("/home/u") << "/home/u/.config/plimso/plimso.conf";
+        QTest::newRow("XDG_CONFIG_HOME") << QByteArray("/xdg/config") << QByteArray("/home/u")
+                                         << "/xdg/config/plimso/plimso.conf";
+        QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("relcfg") << QByteArray("/home/u")
+                                                  << "/home/u/.config/plimso/plimso.conf";
         QTest::newRow("relative HOME") << QByteArray("relcfg") << QByteArray("relhome") << "";
         QTest::newRow("no HOME") << QByteArray() << QByteArray() << "";
     }

@@ -459,11 +459,11 @@ private slots:
         QVERIFY(frame().isVisible());
     }
 
-    void printShowsTheDialogAndPrintsNothing()
+    void printCancelledPrintsNothing()
     {
         triggerMenu(frame(), "mnuFileNew");
-        m_dialogs.answerPrinter(true);
-        m_dialogs.answerPrinter(false);
+        m_dialogs.answerPrinter(false, FakeDialogs::pdfFile(path("grid.pdf")));
+        m_dialogs.answerPrinter(false, FakeDialogs::pdfFile(path("grid.pdf")));
         triggerMenu(frame(), "mnuFilePrint");
         clickToolButton(frame(), QStringLiteral("列印"));
         QCOMPARE(m_dialogs.requests().size(), 2);

@@ -64,14 +64,17 @@ QString FakeDialogs::saveFileName(QWidget *, const QString &title, const QString
     return answer;
 }
 
-bool FakeDialogs::printerDialog(QWidget *, const QString &title)
+bool FakeDialogs::printerDialog(QWidget *, const QString &title, QPrinter &printer)
 {
     Request r{Kind::Printer, {}, title, Buttons::Ok, Icon::None, {}, {}, true, {}};
     bool confirmed = false;
-    if (m_printer.isEmpty())
+    if (m_printer.isEmpty()) {
         r.scripted = false;
-    else
-        confirmed = m_printer.dequeue();
+    } else {
+        auto [answer, choice] = m_printer.dequeue();
+        if (choice) choice(printer);
+        confirmed = answer;
+    }
     record(r);
     return confirmed;
 }

@@ -6,10 +6,12 @@
 #include "forms/dialogs.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <utility>
 
 class FakeDialogs final : public Dialogs {
 public:
@@ -29,7 +31,22 @@ public:
     // Scripted answers, consumed in order per kind.
     void answerMessage(Answer a) { m_answers.enqueue(a); }
     void answerText(const QString &text) { m_texts.enqueue(text); } // prompt and file dialogs
-    void answerPrinter(bool confirmed) { m_printer.enqueue(confirmed); }
+    // The printer dialog: confirmed or not, and what the "user" chose in it
+    // (applied to the caller's printer before the answer is given).
+    using PrinterChoice = std::function<void(QPrinter &)>;
+    void answerPrinter(bool confirmed, PrinterChoice choice = {})
+    {
+        m_printer.enqueue({confirmed, std::move(choice)});
+    }
+    // "Print to File (PDF)" with this file name, in colour or greyscale.
+    static PrinterChoice pdfFile(const QString &file, QPrinter::ColorMode mode = QPrinter::Color)
+    {
+        return [=](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setColorMode(mode);
+        };
+    }
     // Runs while a modal box would be open (e.g. to check that painting goes on).
     std::function<void(const Request &)> onRequest;
 
@@ -45,7 +62,7 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
-    bool printerDialog(QWidget *parent, const QString &title) override;
+    bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) override;
 
 private:
     QString takeText(Request &r);
@@ -54,5 +71,5 @@ private:
     QList<Request> m_requests;
     QQueue<Answer> m_answers;
     QQueue<QString> m_texts;
-    QQueue<bool> m_printer;
+    QQueue<std::pair<bool, PrinterChoice>> m_printer;
 };

@@ -1,5 +1,7 @@
 #include "support/fakedialogs.h"
 
+#include <QPrinter>
+
 QList<FakeDialogs::Request> FakeDialogs::messages() const
 {
     QList<Request> out;
@@ -71,8 +73,11 @@ bool FakeDialogs::printerDialog(QWidget *, const QString &title, QPrinter &print
     if (m_printer.isEmpty()) {
         r.scripted = false;
     } else {
-        auto [answer, choice] = m_printer.dequeue();
-        if (choice) choice(printer);
+        const auto [answer, pdfFile] = m_printer.dequeue();
+        if (!pdfFile.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfFile);
+        }
         confirmed = answer;
     }
     record(r);

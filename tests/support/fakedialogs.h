@@ -6,7 +6,6 @@
 #include "forms/dialogs.h"
 
 #include <QList>
-#include <QPrinter>
 #include <QQueue>
 #include <QString>
 #include <QVariant>
@@ -31,21 +30,10 @@ public:
     // Scripted answers, consumed in order per kind.
     void answerMessage(Answer a) { m_answers.enqueue(a); }
     void answerText(const QString &text) { m_texts.enqueue(text); } // prompt and file dialogs
-    // The printer dialog: confirmed or not, and what the "user" chose in it
-    // (applied to the caller's printer before the answer is given).
-    using PrinterChoice = std::function<void(QPrinter &)>;
-    void answerPrinter(bool confirmed, PrinterChoice choice = {})
+    // The printer dialog, confirmed or not; with `pdfFile`, "Print to File (PDF)" chosen in it.
+    void answerPrinter(bool confirmed, const QString &pdfFile = {})
     {
-        m_printer.enqueue({confirmed, std::move(choice)});
-    }
-    // "Print to File (PDF)" with this file name, in colour or greyscale.
-    static PrinterChoice pdfFile(const QString &file, QPrinter::ColorMode mode = QPrinter::Color)
-    {
-        return [=](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-            printer.setColorMode(mode);
-        };
+        m_printer.enqueue({confirmed, pdfFile});
     }
     // Runs while a modal box would be open (e.g. to check that painting goes on).
     std::function<void(const Request &)> onRequest;
@@ -71,5 +59,5 @@ private:
     QList<Request> m_requests;
     QQueue<Answer> m_answers;
     QQueue<QString> m_texts;
-    QQueue<std::pair<bool, PrinterChoice>> m_printer;
+    QQueue<std::pair<bool, QString>> m_printer;
 };

@@ -5,6 +5,7 @@
 #include "grid/dotgridview.h"
 #include "grid/gridwindow.h"
 #include "grid/surfacepainter.h"
+#include "grid/workspace.h"
 #include "logic/atomicfile.h"
 
 #include <QBuffer>
@@ -44,7 +45,7 @@ SurfaceLook inGreys(SurfaceLook look)
 // The heading, then both surfaces, on a device whose paint area starts at the
 // painter's origin.
 void paintPage(QPainter &p, const QPaintDevice &device, const GridWindow &window,
-               const QString &caption, bool greys)
+               const QString &heading, bool greys)
 {
     const QRectF page(0, 0, device.width(), device.height());
     QFont font = window.font();
@@ -57,8 +58,8 @@ void paintPage(QPainter &p, const QPaintDevice &device, const GridWindow &window
     option.setTextDirection(Qt::LeftToRight);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     p.setPen(Qt::black);
-    p.drawText(page, caption, option);
-    const qreal top = p.boundingRect(page, caption, option).height() + p.fontMetrics().height();
+    p.drawText(page, heading, option);
+    const qreal top = p.boundingRect(page, heading, option).height() + p.fontMetrics().height();
 
     const std::array<const DotGridView *, 2> views{window.PicA(), window.PicB()};
     const QRect content = views[0]->geometry() | views[1]->geometry();
@@ -86,7 +87,8 @@ std::optional<PrintProblem> printGridWindow(QPrinter &printer, const GridWindow 
 {
     using Kind = PrintProblem::Kind;
     const bool greys = printer.colorMode() == QPrinter::GrayScale;
-    printer.setDocName(caption);
+    const QString heading = shownCaption(caption);
+    printer.setDocName(heading);
     const QString file =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     if (file.isEmpty()) {
@@ -94,7 +96,7 @@ std::optional<PrintProblem> printGridWindow(QPrinter &printer, const GridWindow 
         // how that went: only a printer that will not start can be reported.
         QPainter p;
         if (!p.begin(&printer)) return PrintProblem{Kind::PrinterFailed, printer.printerName(), {}};
-        paintPage(p, printer, window, caption, greys);
+        paintPage(p, printer, window, heading, greys);
         if (!p.end()) return PrintProblem{Kind::PrinterFailed, printer.printerName(), {}};
         return std::nullopt;
     }
@@ -112,11 +114,11 @@ std::optional<PrintProblem> printGridWindow(QPrinter &printer, const GridWindow 
         writer.setPageLayout(printer.pageLayout());
         writer.setResolution(printer.resolution());
         writer.setPdfVersion(printer.pdfVersion());
-        writer.setTitle(caption);
+        writer.setTitle(heading);
         writer.setCreator(QCoreApplication::applicationName());
         QPainter p;
         if (!p.begin(&writer)) return PrintProblem{Kind::NotWritten, file, {}};
-        paintPage(p, writer, window, caption, greys);
+        paintPage(p, writer, window, heading, greys);
         p.end();
     }
     const WriteResult written = writeFileAtomically(file, pdf);

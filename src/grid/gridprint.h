@@ -28,8 +28,9 @@ struct PrintProblem {
     QString reason; // the system's reason ("No space left on device"), for NotWritten
 };
 
-// Prints `window` under the heading `caption` (shown literally, wrapped
-// where it is too long) on `printer`, as the printer dialog set it up. With
+// Prints `window` on `printer`, as the printer dialog set it up, under the
+// heading `caption` as the window's title shows it (shownCaption, in
+// grid/workspace.h), wrapped where it is too long for the page. With
 // "Print to File (PDF)" the PDF is made in memory and written all or nothing
 // (logic/atomicfile.h), replacing a file of that name, so a full disk or a
 // folder that takes no files is reported and leaves no file behind.

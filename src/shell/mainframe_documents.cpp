@@ -122,7 +122,7 @@ void MainFrame::print()
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     if (!m_context.dialogs.printerDialog(this, QStringLiteral("列印"), printer)) return;
     if (!grid || grid->isClosed()) return;
-    // The caption as the window shows it (setCaption keeps it as the accessible name).
+    // The window's caption, which setChildCaption keeps as its accessible name.
     if (const auto problem = printGridWindow(printer, *grid, grid->accessibleName()))
         m_context.dialogs.message(this, printProblemText(*problem));
 }

@@ -23,8 +23,8 @@
 #include <QGlyphRun>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProcess>
 #include <QProxyStyle>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -68,6 +68,7 @@ using surfacepixels::pixelCount;
 class TestDocuments : public QObject, FrameFixture {
     Q_OBJECT
 private:
+
     MainFrame &frame() { return *m_frame; }
     QMdiArea *area() { return frame().mdiArea(); }
     QString path(const char *name) const { return m_tmp->filePath(QString::fromLatin1(name)); }
@@ -247,20 +248,14 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("placeholder inside") << "a[*]b"
-                                            << "a[*]b";
-        QTest::newRow("placeholder alone") << "[*]"
-                                           << "[*]";
-        QTest::newRow("two placeholders") << "a[*][*]b"
-                                          << "a[*][*]b";
-        QTest::newRow("placeholder at the end") << "x[*]y[*]"
-                                                << "x[*]y[*]";
-        QTest::newRow("plain") << "plain"
-                               << "plain";
+        QTest::newRow("placeholder inside") << "a[*]b" << "a[*]b";
+        QTest::newRow("placeholder alone") << "[*]" << "[*]";
+        QTest::newRow("two placeholders") << "a[*][*]b" << "a[*][*]b";
+        QTest::newRow("placeholder at the end") << "x[*]y[*]" << "x[*]y[*]";
+        QTest::newRow("plain") << "plain" << "plain";
         QTest::newRow("right-to-left override")
             << QString(QChar(0x202e)) + QStringLiteral("gnp") << "\\u202Egnp";
-        QTest::newRow("newline") << "two\nlines"
-                                 << "two\\u000Alines";
+        QTest::newRow("newline") << "two\nlines" << "two\\u000Alines";
     }
     void captionsShowThePathExactly()
     {
@@ -307,6 +302,7 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(challenge()->subWindow())
                      ->text(QAccessible::Name),
                  QDir::toNativeSeparators(path("p.txt"))); // no isolating marks
+
     }
 
     void openWhileAnEditorIsActiveNamesTheChallenge()

@@ -90,6 +90,26 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
     </message>
 </context>
 <context>
+    <name>GridPrint</name>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the page: nothing was printed.</source>
+        <translation>印表機「%1」沒有接受這一頁：什麼都沒有印出。</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>這不是一般檔案</translation>
+    </message>
+    <message>
+        <source>the page could not be made</source>
+        <translation>無法產生這一頁</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2</source>
+        <extracomment>%2 says why: &quot;it is not a regular file&quot;, or the system&apos;s reason.</extracomment>
+        <translation>無法寫入 PDF 檔「%1」：%2</translation>
+    </message>
+</context>
+<context>
     <name>MainFrame</name>
     <message>
         <source>The help file %1 cannot be found.</source>

@@ -3,6 +3,7 @@
 // application uses real Qt dialogs (QtDialogs), tests a scripted fake.
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 class Dialogs {
@@ -24,8 +25,10 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                                  const QString &folder) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
-    // The printer dialog; page-range selection disabled. True when confirmed.
-    virtual bool printerDialog(QWidget *parent, const QString &title) = 0;
+    // The printer dialog on `printer`, which the caller owns and the dialog sets
+    // up as the user chooses (a printer or a PDF file, the colour mode, ...);
+    // page-range selection disabled. True when confirmed.
+    virtual bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) = 0;
 
     static QString applicationTitle() { return QStringLiteral("plimso"); }
 };

@@ -141,11 +141,8 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QSt
     return chosenFile(dialog);
 }
 
-bool QtDialogs::printerDialog(QWidget *parent, const QString &title)
+bool QtDialogs::printerDialog(QWidget *parent, const QString &title, QPrinter &printer)
 {
-    // Only the dialog is shown: nothing is ever painted on the printer, so a
-    // confirmed print-to-file choice creates no file.
-    QPrinter printer;
     const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
     dialog->setWindowTitle(title);
     dialog->setOption(QAbstractPrintDialog::PrintSelection, false);

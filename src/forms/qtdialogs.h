@@ -13,7 +13,7 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
-    bool printerDialog(QWidget *parent, const QString &title) override;
+    bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) override;
 };
 
 // Keeps the page-range choices of `dialog` ("Pages from … to …", "Pages")

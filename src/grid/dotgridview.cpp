@@ -1,7 +1,6 @@
 #include "grid/dotgridview.h"
 
 #include "forms/modalbox.h"
-#include "forms/pictures.h"
 #include "forms/twips.h"
 #include "grid/dotgridaccessible.h"
 #include "logic/gridmodel.h"
@@ -12,74 +11,13 @@
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QTimer>
 #include <QToolTip>
 
-#include <cmath>
 #include <utility>
 
-namespace {
-
-constexpr std::array<int, kDotCount> stackFrom(bool firstOnTop)
-{
-    // PicA: 62 at the bottom up to 0 on top. PicB: 0 at the bottom, then 62 up to 1.
-    std::array<int, kDotCount> order{};
-    int n = 0;
-    if (!firstOnTop) order[size_t(n++)] = 0;
-    for (int i = kDotCount - 1; i >= 1; --i)
-        order[size_t(n++)] = i;
-    if (firstOnTop) order[size_t(n++)] = 0;
-    return order;
-}
-constexpr std::array<int, kDotCount> kOrderA = stackFrom(true);
-constexpr std::array<int, kDotCount> kOrderB = stackFrom(false);
-
-// A point names the pixel to its right and below. Qt draws one-device-pixel
-// pens on that pixel, but fills wider pens by pixel centres; aim those so their
-// edges fall on pixel edges around the named pixel, or a width-5 point comes
-// out 4 pixels wide. Only for unantialiased drawing at ratio 1.
-QPointF aim(QPointF logical, int width)
-{
-    if (width <= 1) return logical;
-    const auto snap = [&](qreal v) { return std::round(v + 0.5 - width / 2.0) + width / 2.0; };
-    return QPointF(snap(logical.x()), snap(logical.y()));
-}
-
-// The defined 16-pixel dot picture, its outline in `outline`; shared.
-QPixmap dotPixmap(QRgb fill, QRgb outline)
-{
-    const QString key = QStringLiteral("plimso/dot/%1/%2").arg(fill, 8, 16).arg(outline, 8, 16);
-    QPixmap pm;
-    if (!QPixmapCache::find(key, &pm)) {
-        pm = QPixmap::fromImage(pictures::dotImage(fill, outline));
-        QPixmapCache::insert(key, pm);
-    }
-    return pm;
-}
-
-// The same disc drawn at device resolution: a 14-pixel disc with an even
-// one-pixel outline and a small highlight, all in logical pixels.
-void paintRoundDot(QPainter &p, const QRect &r, const QColor &fill, const QColor &outline)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(outline, 1.0));
-    p.setBrush(fill);
-    p.drawEllipse(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRectF(r.x() + 4, r.y() + 5, 2, 2));
-    p.restore();
-}
-
-const QColor kGreenFill(0, 255, 0);
-const QColor kRedFill(255, 0, 0);
-
-} // namespace
-
 DotGridView::DotGridView(GridModel &model, Side side, QWidget *parent)
-    : QWidget(parent), m_model(model), m_side(side)
+    : QWidget(parent), m_model(model), m_side(side), m_surface(model, side)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -123,12 +61,12 @@ QString DotGridView::dotToolTip(int index) const
 
 QRect DotGridView::dotRect(int index) const
 {
-    return twips::toPixels(m_model.dotRect(m_side, index));
+    return m_surface.dotRect(index);
 }
 
 int DotGridView::dotAt(QPoint p) const
 {
-    const auto &order = paintOrder();
+    const auto &order = m_surface.stackOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it)
         if (dotRect(*it).contains(p)) return *it;
     return -1;
@@ -153,6 +91,16 @@ QColor DotGridView::pathColour() const
 QColor DotGridView::outlineColour() const
 {
     return colours::standingOut(Qt::black, backgroundColour());
+}
+
+SurfaceLook DotGridView::look() const
+{
+    SurfaceLook look;
+    look.background = backgroundColour();
+    look.path = pathColour();
+    look.outline = outlineColour();
+    look.lineWidth = m_lineWidth;
+    return look;
 }
 
 QImage DotGridView::image() const
@@ -183,53 +131,21 @@ QAccessibleInterface *DotGridView::dotInterface(int index) const
     return QAccessible::accessibleInterface(m_accessibleIds[size_t(index)]);
 }
 
-const std::array<int, kDotCount> &DotGridView::paintOrder() const
-{
-    return m_side == Side::A ? kOrderA : kOrderB;
-}
-
 void DotGridView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    const QRect dirty = event->rect();
-    const QColor back = backgroundColour();
-    p.fillRect(dirty, back);
+    const SurfaceLook surface = look();
     // A whole device pixel per logical one: the defined pictures and crisp,
     // unantialiased lines. Otherwise everything at device resolution.
     // What is painted on may not be the widget: Save renders it into an image.
     const bool exact = p.paintEngine()->paintDevice()->devicePixelRatioF() == 1.0;
-
-    p.setRenderHint(QPainter::Antialiasing, !exact);
-    p.setPen(QPen(pathColour(), m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const int margin = m_lineWidth + 2;
-    for (const Segment &s : m_model.segments(m_side)) {
-        QPointF a = twips::toPixels(s.from), b = twips::toPixels(s.to);
-        if (!QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin).intersects(dirty))
-            continue;
-        if (exact) {
-            a = aim(a, m_lineWidth);
-            b = aim(b, m_lineWidth);
-        }
-        if (a == b)
-            p.drawPoint(a);
-        else
-            p.drawLine(a, b);
-    }
-
-    const QColor outline = outlineColour();
-    for (const int i : paintOrder()) {
-        const QRect r = dotRect(i);
-        if (!r.intersects(dirty)) continue;
-        const bool red = m_model.isRed(m_side, i);
-        if (exact)
-            p.drawPixmap(r.topLeft(), dotPixmap((red ? kRedFill : kGreenFill).rgb(), outline.rgb()));
-        else
-            paintRoundDot(p, r, red ? kRedFill : kGreenFill, outline);
-    }
+    m_surface.paint(p, surface, event->rect(),
+                    exact ? SurfacePainter::Drawing::Pictures : SurfacePainter::Drawing::Round);
 
     if (focusRingShown()) {
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(colours::standingOut(palette().color(QPalette::Highlight), back), 2));
+        p.setPen(QPen(
+            colours::standingOut(palette().color(QPalette::Highlight), surface.background), 2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(dotRect(m_focusDot)).adjusted(-2, -2, 2, 2));
     }

@@ -4,13 +4,13 @@
 // dots, and turns a person's input into dot activations. No child widget
 // stands for a dot.
 //
-// Drawing follows the definitions: each dot is 16 x 16 logical pixels at its
-// twips / 15 (rounded), and dots overlap in creation order (on PicA dot 0 lies
-// above 1, above 2 ... above 62; on PicB 1 above 2 ... above 62, above 0),
-// which hit-testing follows. At device pixel ratio 1 the dots are the defined
-// 16-pixel pictures and lines are not antialiased; above it dots and lines are
-// drawn at device resolution, antialiased. The path and the dot outlines keep
-// at least 3:1 contrast against the background in any palette.
+// Drawing follows the definitions (SurfacePainter paints it): each dot is
+// 16 x 16 logical pixels at its twips / 15 (rounded), and dots overlap in
+// creation order, which hit-testing follows. At device pixel ratio 1 the dots
+// are the defined 16-pixel pictures and lines are not antialiased; above it
+// dots and lines are drawn at device resolution, antialiased. The path and the
+// dot outlines keep at least 3:1 contrast against the background in any
+// palette.
 //
 // Input: a press and a release on the same dot activate it (the second press
 // of a double-click reports the double-click instead). With keyboard focus a
@@ -18,6 +18,7 @@
 // Backspace asks to take back the last click. The ring is drawn only once the
 // keyboard has been used (focus by Tab, or a key), so mouse users never see it.
 #include "forms/colours.h"
+#include "grid/surfacepainter.h"
 #include "logic/gridlayout.h"
 #include "logic/gridstate.h"
 
@@ -58,6 +59,8 @@ public:
     QColor backgroundColour() const;
     QColor pathColour() const;
     QColor outlineColour() const;
+    // All of them, with the line width: what the surface is painted with.
+    SurfaceLook look() const;
 
     // What the surface shows, at device pixel ratio 1 and without the ring:
     // the picture Save writes.
@@ -97,11 +100,10 @@ private:
     void onLaidOut();
     void moveFocusDot(int index);
     QRect ringRect(int index) const;
-    // Dots from the bottom of the stack to the top.
-    const std::array<int, kDotCount> &paintOrder() const;
 
     GridModel &m_model;
     Side m_side;
+    SurfacePainter m_surface;
     colours::Fill m_background = colours::Fill::fromRole(QPalette::Base);
     int m_lineWidth = 1;
     std::array<QString, kDotCount> m_tips;

@@ -59,17 +59,22 @@ QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client)
     return sub;
 }
 
-void setChildCaption(QMdiSubWindow *sub, const QString &caption)
+QString shownCaption(const QString &caption)
 {
-    QString title;
+    QString shown;
     for (const QChar c : caption)
-        title += isShownAsEscape(c)
+        shown += isShownAsEscape(c)
                      ? QStringLiteral("\\u%1").arg(
                            QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'))
                      : QString(c);
+    return shown;
+}
+
+void setChildCaption(QMdiSubWindow *sub, const QString &caption)
+{
     // Qt reads "[*]" in a title as the place of the modified mark, and shows
     // "[*][*]" as a literal "[*]".
-    title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    QString title = shownCaption(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     if (sub->layoutDirection() == Qt::RightToLeft)
         title = QChar(0x2066) + title + QChar(0x2069); // LEFT-TO-RIGHT ISOLATE ... POP
     sub->widget()->setWindowTitle(title);

@@ -1,5 +1,7 @@
 #pragma once
 // Putting a window into the frame's workspace as a child window.
+#include <QString>
+
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
@@ -22,3 +24,7 @@ QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client);
 // The child window's content and, to a screen reader, the child window itself
 // (grid/childwindowaccessible.h) are named with `caption` exactly.
 void setChildCaption(QMdiSubWindow *sub, const QString &caption);
+
+// `caption` with its control and bidirectional formatting characters as the
+// visible escapes a child window's title shows ("\u202E"): what it reads as.
+QString shownCaption(const QString &caption);

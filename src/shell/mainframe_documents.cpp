@@ -1,5 +1,5 @@
 // The frame's document commands: new editor windows, opening a pattern as a
-// challenge, saving a grid as a bitmap and the printer dialog.
+// challenge, saving a grid as a bitmap and printing it.
 #include "shell/mainframe.h"
 
 #include "forms/dialogs.h"
@@ -8,6 +8,7 @@
 #include "grid/challengewindow.h"
 #include "grid/dotgridview.h"
 #include "grid/editorwindow.h"
+#include "grid/gridprint.h"
 #include "grid/workspace.h"
 #include "logic/challengestate.h"
 #include "logic/patternfile.h"
@@ -20,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <optional>
 
 namespace {
@@ -109,7 +111,18 @@ void MainFrame::save()
 
 void MainFrame::print()
 {
-    if (!m_mdiArea->currentSubWindow()) return;
-    // No child window offers anything to print: the dialog is all there is.
-    m_context.dialogs.printerDialog(this, QStringLiteral("列印"));
+    QMdiSubWindow *sub = m_mdiArea->currentSubWindow();
+    if (!sub) return;
+    // The dialog runs an event loop, in which the window may close: it is
+    // held by a guarded pointer, and nothing is printed once it has closed.
+    const QPointer<GridWindow> grid = qobject_cast<GridWindow *>(sub->widget());
+    QPrinter printer(QPrinter::HighResolution);
+    // Qt's 10 points would put the heading where many printers cannot print;
+    // the dialog's Properties can still change them.
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    if (!m_context.dialogs.printerDialog(this, QStringLiteral("列印"), printer)) return;
+    if (!grid || grid->isClosed()) return;
+    // The window's caption, which setChildCaption keeps as its accessible name.
+    if (const auto problem = printGridWindow(printer, *grid, grid->accessibleName()))
+        m_context.dialogs.message(this, printProblemText(*problem));
 }

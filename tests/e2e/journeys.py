@@ -4,10 +4,12 @@ Every journey drives the program with real mouse clicks and keys and reads it
 through the accessibility tree, the screen's pixels and the files it writes.
 """
 import os
+import shutil
 import struct
+import subprocess
 import time
 
-from harness import Session, check, wait_until
+from harness import Session, Skip, check, wait_until
 
 TWIPS_PER_PIXEL = 15
 FILE_MENU = "檔案(F)"
@@ -702,19 +704,36 @@ def journey_save_bitmap(app):
 
 
 def journey_print_dialog(app):
-    """Print does nothing without a child window; with one it shows the dialog 列印."""
+    """Print does nothing without a child window; with one it shows the dialog 列印, whose
+    Cancel prints nothing and whose "Print to File (PDF)" writes the window to a PDF."""
+    if not shutil.which("pdftotext"):
+        raise Skip("pdftotext (poppler-utils) is not installed, so the PDF cannot be read")
+
     def body(s):
         frame(s)
         s.menu(FILE_MENU, "列印(P)...")
         # Nothing to wait for but the absence of a dialog: give it a moment.
         time.sleep(0.5)
         check(s.top_window("列印") is None, "Print without a child window showed a dialog")
-        new_editor(s, 1)
+        doc = new_editor(s, 1)
+        click_dots(s, doc, [0, 10, 20, 30, 40])
+        s.menu(FILE_MENU, "列印(P)...")
+        s.press_button(s.wait_top_window("列印", "dialog"), "Cancel")
+        pdf = os.path.join(s.work, "grid.pdf")
         s.menu(FILE_MENU, "列印(P)...")
         box = s.wait_top_window("列印", "dialog")
-        s.press_button(box, "Cancel")
-        check(s.running(), "plimso ended after the printer dialog")
+        s.click(s.wait_for(role="combo box", root=box))
+        s.click(s.wait_for("Print to File (PDF)", "list item"))
+        field = s.wait_for("Output file:", "text", root=box)
+        s.click(field)
+        s.key("ctrl+a")
+        s.type_text(pdf)
+        wait_until(lambda: s.text_of(field) == pdf, 5, what="the file name to be typed")
+        s.press_button(box, "Print")
+        wait_until(lambda: os.path.exists(pdf), what="the PDF")
+        text = subprocess.run(["pdftotext", pdf, "-"], stdout=subprocess.PIPE, text=True).stdout
+        check("Document 1" in text, f"the PDF reads {text!r}")
+        check(s.running(), "plimso ended after printing")
         s.menu(FILE_MENU, "新增(N)")  # the frame still takes commands
         s.child_window("Document 2")
     run(app, body)
-

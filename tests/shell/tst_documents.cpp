@@ -24,11 +24,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProxyStyle>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
+#include <cerrno>
 #include <memory>
 
 #include <fcntl.h>
@@ -459,11 +463,11 @@ private slots:
         QVERIFY(frame().isVisible());
     }
 
-    void printShowsTheDialogAndPrintsNothing()
+    void printCancelledPrintsNothing()
     {
         triggerMenu(frame(), "mnuFileNew");
-        m_dialogs.answerPrinter(true);
-        m_dialogs.answerPrinter(false);
+        m_dialogs.answerPrinter(false, path("grid.pdf"));
+        m_dialogs.answerPrinter(false, path("grid.pdf"));
         triggerMenu(frame(), "mnuFilePrint");
         clickToolButton(frame(), QStringLiteral("列印"));
         QCOMPARE(m_dialogs.requests().size(), 2);
@@ -473,6 +477,125 @@ private slots:
         }
         QCOMPARE(m_dialogs.messages().size(), 0);
         QVERIFY(QDir(m_tmp->path()).entryList(QDir::Files).isEmpty());
+    }
+
+private:
+    // What poppler's `tool` says of `args`.
+    static QString poppler(const char *tool, const QStringList &args)
+    {
+        QProcess p;
+        p.start(QString::fromLatin1(tool), args);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // How many pixels of the left (0) or right (1) half of the page have a
+    // colour near `c`.
+    static int near(const QImage &page, int half, QRgb c)
+    {
+        int n = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = half * page.width() / 2; x < (half + 1) * page.width() / 2; ++x) {
+                const QRgb p = page.pixel(x, y);
+                n += qAbs(qRed(p) - qRed(c)) + qAbs(qGreen(p) - qGreen(c)) +
+                         qAbs(qBlue(p) - qBlue(c)) <
+                     30;
+            }
+        return n;
+    }
+    void drawFiveDots(GridWindow *w)
+    {
+        for (int k : {0, 10, 20, 30, 40})
+            clickDot(w->PicA(), k);
+    }
+
+private slots:
+    // One page: the caption as heading, then both grids with their path and
+    // green dots, drawn at the printer's resolution (no screen picture in the
+    // PDF); the same from the menu and the toolbar, for an editor and for a
+    // challenge, whose heading is its file's path as its title shows it.
+    void printMakesOnePage_data()
+    {
+        QTest::addColumn<bool>("challenge");
+        QTest::newRow("editor, menu") << false;
+        QTest::newRow("challenge, toolbar") << true;
+    }
+    void printMakesOnePage()
+    {
+        QFETCH(bool, challenge);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("needs poppler-utils");
+        QString heading = QStringLiteral("Document 1");
+        if (challenge) { // a file whose name would reverse the text after it, as the title shows it
+            QVERIFY(writeFile(m_tmp->filePath(QStringLiteral("p\u202etxt.txt")),
+                              patternFileBytes({1, 11, 21, 31, 41})));
+            open(m_tmp->filePath(QStringLiteral("p\u202etxt.txt")));
+            heading = m_tmp->filePath(QStringLiteral("p\\u202Etxt.txt"));
+        } else {
+            triggerMenu(frame(), "mnuFileNew");
+        }
+        GridWindow *w = qobject_cast<GridWindow *>(area()->currentSubWindow()->widget());
+        drawFiveDots(w);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3)); // an editor's path on PicB too
+        const QString pdf = path("grid.pdf");
+        m_dialogs.answerPrinter(true, pdf);
+        if (challenge)
+            clickToolButton(frame(), QStringLiteral("列印"));
+        else
+            triggerMenu(frame(), "mnuFilePrint");
+        QVERIFY(m_dialogs.messages().isEmpty());
+        QVERIFY(
+            poppler("pdfinfo", {pdf}).contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
+        QVERIFY(poppler("pdftotext", {pdf, QStringLiteral("-")}).contains(heading));
+        QCOMPARE(poppler("pdfimages", {QStringLiteral("-list"), pdf}).count(QLatin1Char('\n')), 2);
+        poppler("pdftoppm", {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                             QStringLiteral("-singlefile"), pdf, path("page")});
+        const QImage page(path("page.png"));
+        for (int half : {0, 1}) {
+            QVERIFY2(near(page, half, qRgb(128, 0, 0)) > 100, half ? "right" : "left");
+            QVERIFY2(near(page, half, qRgb(0, 255, 0)) > 60 * 300, half ? "right" : "left");
+        }
+    }
+
+    // A PDF that cannot be written is reported with its name and why, and
+    // leaves no file.
+    void printFailureIsReported_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("under a file") << "file/grid.pdf" << qt_error_string(ENOTDIR);
+        QTest::newRow("a folder") << "folder"
+                                  << "it is not a regular file";
+    }
+    void printFailureIsReported()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QVERIFY(writeFile(path("file"), "x") &&
+                QDir(m_tmp->path()).mkdir(QStringLiteral("folder")));
+        triggerMenu(frame(), "mnuFileNew");
+        drawFiveDots(currentEditor());
+        m_dialogs.answerPrinter(true, m_tmp->filePath(target));
+        clickToolButton(frame(), QStringLiteral("列印"));
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        const QString text = m_dialogs.messages()[0].text;
+        QVERIFY2(text.contains(m_tmp->filePath(target)) && text.endsWith(reason), qPrintable(text));
+        QCOMPARE(QDir(m_tmp->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 (QStringList{"file", "folder"}));
+        QCOMPARE(currentEditor()->state().dotCount, std::int16_t(5));
+    }
+
+    // A window closed while the dialog is open is not printed, nor reached for.
+    void printOfAWindowClosedMeanwhileDoesNothing()
+    {
+        triggerMenu(frame(), "mnuFileNew");
+        m_dialogs.onRequest = [this](const FakeDialogs::Request &) {
+            area()->currentSubWindow()->close();
+        };
+        m_dialogs.answerPrinter(true, path("grid.pdf"));
+        triggerMenu(frame(), "mnuFilePrint");
+        m_dialogs.onRequest = nullptr;
+        QVERIFY(m_dialogs.messages().isEmpty());
+        QVERIFY(!QFile::exists(path("grid.pdf")));
     }
 
     void testAndSummitFromTheirButtons()

@@ -1,5 +1,7 @@
 #include "support/fakedialogs.h"
 
+#include <QPrinter>
+
 QList<FakeDialogs::Request> FakeDialogs::messages() const
 {
     QList<Request> out;
@@ -64,14 +66,20 @@ QString FakeDialogs::saveFileName(QWidget *, const QString &title, const QString
     return answer;
 }
 
-bool FakeDialogs::printerDialog(QWidget *, const QString &title)
+bool FakeDialogs::printerDialog(QWidget *, const QString &title, QPrinter &printer)
 {
     Request r{Kind::Printer, {}, title, Buttons::Ok, Icon::None, {}, {}, true, {}};
     bool confirmed = false;
-    if (m_printer.isEmpty())
+    if (m_printer.isEmpty()) {
         r.scripted = false;
-    else
-        confirmed = m_printer.dequeue();
+    } else {
+        const auto [answer, pdfFile] = m_printer.dequeue();
+        if (!pdfFile.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfFile);
+        }
+        confirmed = answer;
+    }
     record(r);
     return confirmed;
 }

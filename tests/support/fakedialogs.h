@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <utility>
 
 class FakeDialogs final : public Dialogs {
 public:
@@ -29,7 +30,11 @@ public:
     // Scripted answers, consumed in order per kind.
     void answerMessage(Answer a) { m_answers.enqueue(a); }
     void answerText(const QString &text) { m_texts.enqueue(text); } // prompt and file dialogs
-    void answerPrinter(bool confirmed) { m_printer.enqueue(confirmed); }
+    // The printer dialog, confirmed or not; with `pdfFile`, "Print to File (PDF)" chosen in it.
+    void answerPrinter(bool confirmed, const QString &pdfFile = {})
+    {
+        m_printer.enqueue({confirmed, pdfFile});
+    }
     // Runs while a modal box would be open (e.g. to check that painting goes on).
     std::function<void(const Request &)> onRequest;
 
@@ -45,7 +50,7 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
-    bool printerDialog(QWidget *parent, const QString &title) override;
+    bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) override;
 
 private:
     QString takeText(Request &r);
@@ -54,5 +59,5 @@ private:
     QList<Request> m_requests;
     QQueue<Answer> m_answers;
     QQueue<QString> m_texts;
-    QQueue<bool> m_printer;
+    QQueue<std::pair<bool, QString>> m_printer;
 };

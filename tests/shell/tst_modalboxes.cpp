@@ -21,6 +21,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTimer>
 #include <functional>
 
@@ -277,7 +278,8 @@ private slots:
                      QString());
             break;
         default:
-            QVERIFY(!dialogs.printerDialog(parent, QStringLiteral("x")));
+            QPrinter printer;
+            QVERIFY(!dialogs.printerDialog(parent, QStringLiteral("x"), printer));
         }
         QVERIFY(!QApplication::activeModalWidget());
     }

@@ -29,7 +29,7 @@ public:
     // ends early included, is in the user's language (shell/appsetup.h).
     static int run(int argc, char **argv);
 
-    // The start-up sequence: splash, one-second wait, hidden frame loaded,
+    // The start-up sequence: splash, one-second wait, hidden frame created,
     // splash gone, frame shown. Returns once the frame is shown.
     void start();
 

@@ -65,7 +65,6 @@ private slots:
     {
         userSettings().clear();
         m_dialogs.clear();
-        m_dialogs.onRequest = nullptr;
         m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
     }
     void cleanup() { m_frame.reset(); }

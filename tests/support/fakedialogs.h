@@ -9,7 +9,6 @@
 #include <QQueue>
 #include <QString>
 #include <QVariant>
-#include <functional>
 
 class FakeDialogs final : public Dialogs {
 public:
@@ -30,8 +29,6 @@ public:
     void answerMessage(Answer a) { m_answers.enqueue(a); }
     void answerText(const QString &text) { m_texts.enqueue(text); } // prompt and file dialogs
     void answerPrinter(bool confirmed) { m_printer.enqueue(confirmed); }
-    // Runs while a modal box would be open (e.g. to check that painting goes on).
-    std::function<void(const Request &)> onRequest;
 
     const QList<Request> &requests() const { return m_requests; }
     QList<Request> messages() const;

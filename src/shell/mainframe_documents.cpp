@@ -31,7 +31,7 @@ const QString kAllFiles = QStringLiteral("所有檔案 (*)");
 // caption as its accessible name. In a right-to-left layout the title is
 // isolated as left-to-right text, so that a path does not read
 // "home/user/p.txt/".
-void setCaption(QMdiSubWindow *sub, const QString &caption)
+void setChildTitle(QMdiSubWindow *sub, const QString &caption)
 {
     QString title = QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     if (sub->layoutDirection() == Qt::RightToLeft)
@@ -47,7 +47,7 @@ void MainFrame::newEditor()
     ++m_editorCount;
     auto *doc = new EditorWindow(m_context);
     QMdiSubWindow *sub = addToWorkspace(m_mdiArea, doc);
-    setCaption(sub, QStringLiteral("Document %1").arg(m_editorCount));
+    setChildTitle(sub, QStringLiteral("Document %1").arg(m_editorCount));
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
 }
@@ -69,7 +69,7 @@ void MainFrame::openFile(const QString &path)
     if (ChallengeWindow *challenge = showChallenge()) {
         m_challengeFile = file;
         QMdiSubWindow *sub = challenge->subWindow();
-        setCaption(sub, QDir::toNativeSeparators(file));
+        setChildTitle(sub, QDir::toNativeSeparators(file));
         if (sub->isMinimized()) sub->showNormal();
         m_mdiArea->setActiveSubWindow(sub);
     }

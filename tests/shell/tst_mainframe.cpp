@@ -297,7 +297,7 @@ private slots:
         QVERIFY(menu("mnuViewToolbar")->isChecked());
         QVERIFY(menu("mnuViewStatusBar")->isChecked());
         QVERIFY(frame().toolBar()->isVisible());
-        QVERIFY(frame().statusBarControl()->isVisible());
+        QVERIFY(frame().statusBar()->isVisible());
     }
 
     void viewToolbarTwice()
@@ -306,7 +306,7 @@ private slots:
         triggerMenu(frame(), "mnuViewToolbar");
         QVERIFY(!frame().toolBar()->isVisible());
         QVERIFY(!menu("mnuViewToolbar")->isChecked());
-        QVERIFY(frame().statusBarControl()->isVisible());
+        QVERIFY(frame().statusBar()->isVisible());
         QVERIFY(menu("mnuViewStatusBar")->isChecked());
         triggerMenu(frame(), "mnuViewToolbar");
         QVERIFY(frame().toolBar()->isVisible());
@@ -318,11 +318,11 @@ private slots:
         // Through the entry itself, whose own check toggling must not cancel the handler's.
         frame().show();
         triggerMenu(frame(), "mnuViewStatusBar");
-        QVERIFY(!frame().statusBarControl()->isVisible());
+        QVERIFY(!frame().statusBar()->isVisible());
         QVERIFY(!menu("mnuViewStatusBar")->isChecked());
         QVERIFY(frame().toolBar()->isVisible());
         triggerMenu(frame(), "mnuViewStatusBar");
-        QVERIFY(frame().statusBarControl()->isVisible());
+        QVERIFY(frame().statusBar()->isVisible());
         QVERIFY(menu("mnuViewStatusBar")->isChecked());
     }
 
@@ -331,7 +331,7 @@ private slots:
         frame().show();
         frame().toolBar()->hide();
         QVERIFY(!menu("mnuViewToolbar")->isChecked());
-        frame().statusBarControl()->hide();
+        frame().statusBar()->hide();
         QVERIFY(!menu("mnuViewStatusBar")->isChecked());
         frame().toolBar()->show();
         QVERIFY(menu("mnuViewToolbar")->isChecked());
@@ -428,20 +428,11 @@ private slots:
         QVERIFY(child->isVisible());
     }
 
-    void missingHelpFileIsReported()
-    {
-        frame().setHelpFile(QStringLiteral("/nonexistent/plimso.hlp"));
-        triggerMenu(frame(), "mnuHelpContents");
-        QCOMPARE(m_dialogs.messages().size(), 1);
-        QVERIFY(m_dialogs.last().text.contains(QStringLiteral("/nonexistent/plimso.hlp")));
-        QCOMPARE(m_dialogs.last().title, QStringLiteral("plimso"));
-    }
-
     // --- status bar ---
 
     void statusBarPanels()
     {
-        QStatusBar *sb = frame().statusBarControl();
+        QStatusBar *sb = frame().statusBar();
         QCOMPARE(sb->objectName(), QStringLiteral("sbStatusBar"));
         const QList<QLabel *> panels = sb->findChildren<QLabel *>();
         QCOMPARE(panels.size(), 3);
@@ -482,7 +473,7 @@ private slots:
         }
         frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        QStatusBar *sb = frame().statusBarControl();
+        QStatusBar *sb = frame().statusBar();
         for (QWidget *bar : {static_cast<QWidget *>(frame().menuBar()),
                              static_cast<QWidget *>(frame().toolBar()), static_cast<QWidget *>(sb)})
             QVERIFY2(bar->height() >= bar->sizeHint().height(), bar->metaObject()->className());

@@ -112,14 +112,6 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
 <context>
     <name>MainFrame</name>
     <message>
-        <source>The help file %1 cannot be found.</source>
-        <translation>找不到說明檔 %1。</translation>
-    </message>
-    <message>
-        <source>The help file %1 cannot be opened.</source>
-        <translation>無法開啟說明檔 %1。</translation>
-    </message>
-    <message>
         <source>it is the pattern file of the open challenge</source>
         <translation>這是目前開啟的挑戰所用的圖案檔</translation>
     </message>

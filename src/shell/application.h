@@ -32,7 +32,7 @@ public:
     // language (shell/appsetup.h).
     static int run(int argc, char **argv);
 
-    // The start-up sequence: splash, one-second wait, hidden frame loaded,
+    // The start-up sequence: splash, one-second wait, hidden frame created,
     // splash gone, frame shown. Returns once the frame is shown.
     void start();
 

@@ -1,14 +1,14 @@
-// The frame's commands, made in one place: each command's action with its
-// object name, caption number, shortcut and picture, connected to its handler,
-// in the form's menus and toolbar; and the status bar's panels.
+// The frame's commands wired to the form's actions, and what the form cannot
+// hold: the separators' names, the toolbar's sizes from the definition, the
+// shortcuts kept working in an open menu, and the status bar's panels.
 #include "shell/mainframe.h"
 
-#include "forms/margintoolbar.h"
+#include "forms/frametoolbar.h"
 #include "forms/menushortcuts.h"
 #include "forms/modalbox.h"
 #include "forms/panelstatusbar.h"
-#include "forms/pictures.h"
 #include "forms/twips.h"
+#include "shell/helpcommands.h"
 #include "shell/statusclock.h"
 #include "ui_mainframe.h"
 
@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
+#include <utility>
 
 namespace {
 
@@ -28,123 +28,67 @@ constexpr double kButtonHeightHimetric = 582;
 constexpr double kStatusBarHeight = 270;
 constexpr double kPanelMinWidth = 1440;
 
+// Designer keeps a menu's separators nameless; they are known by the menu's
+// name, "Bar" and their place among its separators: mnuFileBar0, mnuFileBar1...
+void nameSeparators(QMenu *menu)
+{
+    int n = 0;
+    for (QAction *a : menu->actions())
+        if (a->isSeparator())
+            a->setObjectName(menu->objectName() + QStringLiteral("Bar") + QString::number(n++));
+}
+
 } // namespace
 
-void MainFrame::createActions()
+void MainFrame::connectActions()
 {
     using M = MainFrame;
-    QMenu *file = m_ui->mnuFile, *view = m_ui->mnuView, *help = m_ui->mnuHelp;
+    const Ui::MainFrame &ui = *m_ui;
+    const std::pair<QAction *, void (M::*)()> commands[] = {
+        {ui.mnuFileNew, &M::newEditor},
+        {ui.mnuFileOpen, &M::open},
+        {ui.mnuFileClose, &M::closeDocument},
+        {ui.mnuFileSave, &M::save},
+        {ui.mnuFileProperties, &M::properties},
+        {ui.mnuFilePrint, &M::print},
+        {ui.mnuFileExit, &M::exitProgram},
+        {ui.mnuViewToolbar, &M::toggleToolBar},
+        {ui.mnuViewStatusBar, &M::toggleStatusBar},
+        {ui.mnuViewOptions, &M::viewOptions},
+        {ui.線條樣式, &M::lineStyle},
+        {ui.繪圖, &M::drawing},
+    };
+    // A screen reader can trigger a menu entry or a toolbar button behind a
+    // modal box, which a click cannot: the command then does nothing.
+    for (const auto &[action, command] : commands)
+        connect(action, &QAction::triggered, this, [this, command = command] {
+            if (!isBehindModalBox(this)) (this->*command)();
+        });
+    auto *help = new HelpCommands(m_context.dialogs, this);
+    const std::pair<QAction *, void (HelpCommands::*)()> helpCommands[] = {
+        {ui.mnuHelpContents, &HelpCommands::contents},
+        {ui.mnuHelpSearchForHelpOn, &HelpCommands::searchForHelpOn},
+        {ui.mnuHelpAbout, &HelpCommands::about},
+    };
+    for (const auto &[action, command] : helpCommands)
+        connect(action, &QAction::triggered, help, [this, help, command = command] {
+            if (!isBehindModalBox(this)) (help->*command)();
+        });
 
-    QAction *fileNew = addCommand(file, "mnuFileNew", "1001", &M::newEditor, Qt::CTRL | Qt::Key_N);
-    QAction *fileOpen = addCommand(file, "mnuFileOpen", "1002", &M::open, Qt::CTRL | Qt::Key_O);
-    addCommand(file, "mnuFileClose", "1003", &M::closeDocument);
-    addSeparator(file, "mnuFileBar0");
-    QAction *fileSave = addCommand(file, "mnuFileSave", "1004", &M::save);
-    addSeparator(file, "mnuFileBar1");
-    QAction *fileProperties = addCommand(file, "mnuFileProperties", "1005", &M::properties);
-    addSeparator(file, "mnuFileBar2");
-    QAction *filePrint = addCommand(file, "mnuFilePrint", "1006", &M::print);
-    addSeparator(file, "mnuFileBar3");
-    addSeparator(file, "mnuFileBar4");
-    addCommand(file, "mnuFileExit", "1007", &M::exitProgram);
-
-    m_viewToolbar = addCommand(view, "mnuViewToolbar", "1009", &M::toggleToolBar);
-    m_viewStatusBar = addCommand(view, "mnuViewStatusBar", "1010", &M::toggleStatusBar);
-    for (QAction *toggle : {m_viewToolbar, m_viewStatusBar}) {
-        toggle->setCheckable(true);
-        toggle->setChecked(true);
-    }
-    addSeparator(view, "mnuViewBar0");
-    addCommand(view, "mnuViewOptions", "1011", &M::viewOptions);
-
-    addCommand(help, "mnuHelpContents", "1013", &M::helpContents);
-    addCommand(help, "mnuHelpSearchForHelpOn", "1014", &M::searchHelp);
-    addSeparator(help, "mnuHelpBar0");
-    addCommand(help, "mnuHelpAbout", "1015", &M::about);
-
-    for (QMenu *menu : {file, view, help}) {
+    for (QMenu *menu : {ui.mnuFile, ui.mnuView, ui.mnuHelp}) {
         menu->menuAction()->setObjectName(menu->objectName());
+        nameSeparators(menu);
         passOnShortcuts(menu, menuBar()); // Ctrl+N and Ctrl+O work while a menu is open
     }
 
-    // Buttons with a menu entry share its action; two have actions of their own.
-    auto *bar = m_ui->tbToolBar;
+    FrameToolBar *bar = ui.tbToolBar;
+    const QSize button(twips::toPixels(twips::fromHimetric(kButtonWidthHimetric)),
+                       twips::toPixels(twips::fromHimetric(kButtonHeightHimetric)));
     const int height = twips::toPixels(kToolBarHeight);
-    bar->setMargin((height - twips::toPixels(twips::fromHimetric(kButtonHeightHimetric))) / 2);
+    bar->setMargin((height - button.height()) / 2);
     bar->setMinimumHeight(height);
-    const auto own = [this, bar](const char *key, void (M::*handler)()) {
-        auto *action = new QAction(QString::fromUtf8(key), bar);
-        action->setObjectName(action->text());
-        connectCommand(action, handler);
-        return action;
-    };
-    addToolButton(fileNew, "開新檔案", "1016", "New");
-    addToolButton(fileOpen, "開啟舊檔", "1017", "Open");
-    addToolButton(fileSave, "儲存", "1018", "Save");
-    addToolSeparator();
-    addToolButton(filePrint, "列印", "1019", "Print");
-    addToolSeparator();
-    addToolButton(own("線條樣式", &M::lineStyle), "線條樣式", "1020", "Line Style");
-    addToolButton(fileProperties, "屬性", "1021", "Properties");
-    addToolButton(own("繪圖", &M::drawing), "繪圖", "1022", "Drawing");
+    bar->setButtonSize(button);
     bar->installEventFilter(this);
-}
-
-QAction *MainFrame::addCommand(QMenu *menu, const char *name, const char *number,
-                               void (MainFrame::*handler)(), const QKeySequence &shortcut)
-{
-    auto *action = new QAction(QString::fromLatin1(number), this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    connectCommand(action, handler);
-    menu->addAction(action);
-    return action;
-}
-
-void MainFrame::connectCommand(QAction *action, void (MainFrame::*handler)())
-{
-    // A screen reader can trigger a menu entry or a toolbar button behind a
-    // modal box, which a click cannot: the command then does nothing.
-    connect(action, &QAction::triggered, this, [this, handler] {
-        if (!isBehindModalBox(this)) (this->*handler)();
-    });
-}
-
-void MainFrame::addSeparator(QMenu *menu, const char *name)
-{
-    // Without a caption: some styles print a separator's text.
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
-
-void MainFrame::addToolButton(QAction *action, const char *key, const char *tipNumber,
-                              const char *imageKey)
-{
-    const QString name = QString::fromUtf8(key);
-    action->setIcon(pictures::toolbarIcon(QString::fromLatin1(imageKey), m_ui->tbToolBar->palette()));
-    m_toolPictures.emplace_back(action, imageKey);
-    action->setIconVisibleInMenu(false); // the menus show no pictures
-    action->setToolTip(QString::fromLatin1(tipNumber));
-    m_ui->tbToolBar->addAction(action);
-    // The button carries its key, which is what tools and people know it by.
-    QWidget *button = m_ui->tbToolBar->widgetForAction(action);
-    button->setObjectName(name);
-    button->setAccessibleName(name);
-    button->setFixedSize(twips::toPixels(twips::fromHimetric(kButtonWidthHimetric)),
-                         twips::toPixels(twips::fromHimetric(kButtonHeightHimetric)));
-}
-
-void MainFrame::refreshToolPictures()
-{
-    // Drawn for the bar's palette: a dark or high-contrast theme gets pictures
-    // that stand out from its buttons.
-    for (const auto &[action, imageKey] : m_toolPictures)
-        action->setIcon(
-            pictures::toolbarIcon(QString::fromLatin1(imageKey), m_ui->tbToolBar->palette()));
-}
-
-void MainFrame::addToolSeparator()
-{
-    m_ui->tbToolBar->addSeparator();
 }
 
 void MainFrame::createStatusPanels()
@@ -156,6 +100,6 @@ void MainFrame::createStatusPanels()
     bar->addPanel(minWidth, 1)->setText(QStringLiteral("狀態"));
     QLabel *date = bar->addPanel(minWidth);
     QLabel *time = bar->addPanel(minWidth);
-    m_clock = new StatusClock(date, time, this);
+    new StatusClock(date, time, this);
     bar->installEventFilter(this);
 }

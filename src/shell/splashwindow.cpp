@@ -1,6 +1,5 @@
 #include "shell/splashwindow.h"
 
-#include "forms/pictures.h"
 #include "shell/uitext.h"
 #include "shell/version.h"
 #include "ui_splashwindow.h"
@@ -45,19 +44,11 @@ void fitToText(QLabel *label)
 } // namespace
 
 SplashWindow::SplashWindow(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      m_ui(std::make_unique<Ui::SplashWindow>())
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
-    m_ui->setupUi(this);
+    Ui::SplashWindow ui;
+    ui.setupUi(this);
     setFixedSize(size());
-
-    // The logo is drawn from the box's top-left corner and cut at its edges.
-    auto *logo = new QLabel(m_ui->picLogo);
-    logo->setPixmap(QPixmap::fromImage(pictures::splashLogo()));
-    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    logo->setGeometry(m_ui->picLogo->rect());
-    logo->setAccessibleName(m_ui->picLogo->objectName());
-
     new RaisedEdge(this);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -65,18 +56,11 @@ SplashWindow::SplashWindow(QWidget *parent)
         r.moveCenter(screen->geometry().center());
         move(r.topLeft());
     }
-    load();
-}
 
-SplashWindow::~SplashWindow() = default;
-
-void SplashWindow::load()
-{
     applyStringTable(this);
-    m_ui->lblVersion->setText(QStringLiteral("Version ") + version::text());
-    m_ui->lblProductName->setText(QStringLiteral("plimso"));
-    for (QLabel *label : {m_ui->lblProductName, m_ui->lblCompanyProduct, m_ui->lblPlatform,
-                          m_ui->lblVersion})
+    ui.lblVersion->setText(QStringLiteral("Version ") + version::text());
+    ui.lblProductName->setText(QStringLiteral("plimso"));
+    for (QLabel *label : {ui.lblProductName, ui.lblCompanyProduct, ui.lblPlatform, ui.lblVersion})
         fitToText(label);
 }
 

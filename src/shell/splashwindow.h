@@ -5,24 +5,15 @@
 // It reacts to no click or key and cannot be closed by the user; start-up
 // destroys it.
 #include <QWidget>
-#include <memory>
-
-namespace Ui {
-class SplashWindow;
-}
 
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    // Builds the window and runs its load handler; the window is still hidden.
+    // Builds the window from its form and gives its labels their texts: the
+    // string table's, then the version and the program's name; the window is
+    // still hidden.
     explicit SplashWindow(QWidget *parent = nullptr);
-    ~SplashWindow() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-
-private:
-    void load();
-
-    std::unique_ptr<Ui::SplashWindow> m_ui;
 };

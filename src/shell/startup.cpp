@@ -37,10 +37,10 @@ std::unique_ptr<MainFrame> StartUp::run()
     notify(Step::SplashRepainted, splash.get(), nullptr);
 
     auto frame = std::make_unique<MainFrame>(m_context, m_challenge);
-    notify(Step::FrameLoaded, splash.get(), frame.get());
+    notify(Step::FrameCreated, splash.get(), frame.get());
 
     splash.reset();
-    notify(Step::SplashUnloaded, nullptr, frame.get());
+    notify(Step::SplashDestroyed, nullptr, frame.get());
 
     frame->show();
     notify(Step::FrameShown, nullptr, frame.get());

@@ -1,8 +1,8 @@
 #pragma once
 // The start-up sequence behind Application::start, with its wait and an observer
 // exchangeable so that tests can follow each step without a real display:
-// splash shown, wait, splash repainted, frame created and loaded hidden,
-// splash destroyed, frame shown.
+// splash shown, wait, splash repainted, frame created hidden (its texts and
+// placement applied), splash destroyed, frame shown.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,8 +18,8 @@ public:
         SplashShown,
         Waited,
         SplashRepainted,
-        FrameLoaded,
-        SplashUnloaded,
+        FrameCreated,
+        SplashDestroyed,
         FrameShown
     };
     using Wait = std::function<void(const std::int16_t &seconds)>;

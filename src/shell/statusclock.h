@@ -31,8 +31,6 @@ public:
     // Whether timeFormat() shows seconds.
     static bool formatShowsSeconds();
 
-    const QTimer &timer() const { return m_timer; }
-
 private:
     QLabel *m_date;
     QLabel *m_time;

@@ -7,62 +7,58 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QToolBar>
-#include <QToolButton>
+#include <QVariant>
 #include <QWidget>
+#include <optional>
 
 namespace {
 
 using StringTable::lenientNumber;
 using StringTable::strictNumber;
 
-std::optional<QString> strictText(const QString &number)
+// The number the form gives `control` in its `property`; empty when none.
+QString numberOf(const QObject *control, const char *property)
 {
-    const auto n = strictNumber(number);
+    return control->property(property).toString();
+}
+
+std::optional<QString> strictText(const QObject *control, const char *property)
+{
+    const auto n = strictNumber(numberOf(control, property));
     return n ? StringTable::text(*n) : std::nullopt;
 }
 
 // Lenient numbers count only when greater than 0.
-std::optional<QString> lenientText(const QString &number)
+std::optional<QString> lenientText(const QObject *control, const char *property)
 {
-    const auto n = lenientNumber(number);
+    const auto n = lenientNumber(numberOf(control, property));
     return n && *n > 0 ? StringTable::text(*n) : std::nullopt;
-}
-
-bool isIn(const QAction *action, bool (*kind)(const QObject *))
-{
-    const QList<QObject *> places = action->associatedObjects();
-    return std::any_of(places.begin(), places.end(), kind);
 }
 
 void applyToAction(QAction *a)
 {
     if (a->isSeparator()) return;
-    if (isIn(a, [](const QObject *o) { return qobject_cast<const QMenu *>(o) != nullptr; }))
-        if (const auto t = strictText(a->text())) a->setText(*t);
-    if (isIn(a, [](const QObject *o) { return qobject_cast<const QToolBar *>(o) != nullptr; }))
-        if (const auto t = strictText(a->toolTip())) a->setToolTip(*t);
+    if (const auto t = strictText(a, uitext::kTextNumber)) a->setText(*t);
+    if (const auto t = strictText(a, uitext::kToolTipNumber)) a->setToolTip(*t);
 }
 
 void applyToWidget(QWidget *w)
 {
     if (w->testAttribute(Qt::WA_SetFont)) w->setFont(QFont()); // the window's, from now on
     if (auto *label = qobject_cast<QLabel *>(w)) {
-        if (const auto t = strictText(label->text())) label->setText(*t);
+        if (const auto t = strictText(label, uitext::kTextNumber)) label->setText(*t);
         return;
     }
     if (auto *menu = qobject_cast<QMenu *>(w)) {
-        if (const auto t = strictText(menu->title())) menu->setTitle(*t);
+        if (const auto t = strictText(menu, uitext::kTextNumber)) menu->setTitle(*t);
         return;
     }
-    // A toolbar's buttons show their actions, which carry their numbers.
-    if (auto *tool = qobject_cast<QToolButton *>(w); tool && tool->defaultAction()) return;
     if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-        if (const auto t = lenientText(button->text())) button->setText(*t);
+        if (const auto t = lenientText(button, uitext::kTextNumber)) button->setText(*t);
     } else if (auto *frame = qobject_cast<QGroupBox *>(w)) {
-        if (const auto t = lenientText(frame->title())) frame->setTitle(*t);
+        if (const auto t = lenientText(frame, uitext::kTextNumber)) frame->setTitle(*t);
     }
-    if (const auto t = lenientText(w->toolTip())) w->setToolTip(*t);
+    if (const auto t = lenientText(w, uitext::kToolTipNumber)) w->setToolTip(*t);
 }
 
 } // namespace

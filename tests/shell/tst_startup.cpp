@@ -58,17 +58,17 @@ private slots:
             steps << step;
             const bool splashUp = splash && splash->isVisible();
             const bool frameUp = frame && frame->isVisible();
-            if (step < S::SplashUnloaded && !splashUp)
+            if (step < S::SplashDestroyed && !splashUp)
                 faults << QStringLiteral("splash not visible at step %1").arg(int(step));
             if (step < S::FrameShown && frameUp)
                 faults << QStringLiteral("frame visible at step %1").arg(int(step));
-            if (step == S::FrameLoaded && menuAction(*frame, "mnuFile")->text() != "檔案(&F)")
+            if (step == S::FrameCreated && menuAction(*frame, "mnuFile")->text() != "檔案(&F)")
                 faults << QStringLiteral("frame not loaded at step %1").arg(int(step));
         });
         std::unique_ptr<MainFrame> frame = startUp.run();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
-        QCOMPARE(steps, QList<S>({S::SplashShown, S::Waited, S::SplashRepainted, S::FrameLoaded,
-                                  S::SplashUnloaded, S::FrameShown}));
+        QCOMPARE(steps, QList<S>({S::SplashShown, S::Waited, S::SplashRepainted, S::FrameCreated,
+                                  S::SplashDestroyed, S::FrameShown}));
         QCOMPARE(waited, 1);
         QVERIFY(frame && frame->isVisible());
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -86,7 +86,7 @@ private slots:
         StartUp startUp(m_context, m_challenge);
         startUp.setObserver([&](StartUp::Step step, SplashWindow *, MainFrame *) {
             if (step == StartUp::Step::SplashShown) clock.start(), splashShownAt = 0;
-            if (step == StartUp::Step::SplashUnloaded) splashGoneAt = clock.elapsed();
+            if (step == StartUp::Step::SplashDestroyed) splashGoneAt = clock.elapsed();
         });
         std::unique_ptr<MainFrame> frame = startUp.run();
         qApp->removeEventFilter(&watcher);

@@ -1,7 +1,11 @@
 // The status bar's date and time panels under the regional settings people use:
-// the default locale's formats, and never a format letter shown as text.
+// the default locale's formats, never a format letter shown as text, and a
+// time that keeps up with the clock.
 #include "shell/statusclock.h"
+#include "support/testenv.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -57,7 +61,20 @@ private slots:
                     QFAIL(qPrintable(l.name() + QLatin1Char(' ') + format));
         }
     }
+
+    // The clock wakes again after every change it shows: one that armed its
+    // timer only once would leave the time standing after its first change.
+    void timeKeepsChanging()
+    {
+        QLocale::setDefault(QLocale::c()); // its time shows seconds
+        QLabel date, time;
+        StatusClock clock(&date, &time);
+        for (int change = 1; change <= 2; ++change) {
+            const QString shown = time.text();
+            QTRY_VERIFY2_WITH_TIMEOUT(time.text() != shown, qPrintable(shown), 5000);
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TestStatusClock)
+PLIMSO_TEST_MAIN(TestStatusClock)
 #include "tst_statusclock.moc"

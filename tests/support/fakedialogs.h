@@ -35,7 +35,7 @@ public:
     {
         m_printer.enqueue({confirmed, pdfFile});
     }
-    // Runs while a modal box would be open (e.g. to check that painting goes on).
+    // Runs while a modal box would be open (e.g. to close the window behind it).
     std::function<void(const Request &)> onRequest;
 
     const QList<Request> &requests() const { return m_requests; }

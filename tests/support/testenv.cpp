@@ -38,14 +38,4 @@ void isolate()
                        base + QStringLiteral("/config"));
 }
 
-QString configDir()
-{
-    return root().path() + QStringLiteral("/config");
-}
-
-QString settingsFile()
-{
-    return configDir() + QStringLiteral("/plimso/plimso.conf");
-}
-
 } // namespace TestEnv

@@ -2,12 +2,8 @@
 // Keeps tests away from the user's real configuration and home: call
 // TestEnv::isolate() first thing in main() (see PLIMSO_TEST_MAIN) to point
 // XDG_CONFIG_HOME, HOME-relative Qt paths and QSettings at a temporary folder.
-#include <QString>
-
 namespace TestEnv {
-void isolate();         // before QApplication exists
-QString configDir();    // the temporary XDG_CONFIG_HOME of this run
-QString settingsFile(); // where the placement store writes in this run
+void isolate(); // before QApplication exists
 } // namespace TestEnv
 
 // QTEST_MAIN with the isolation step, for widget tests.

@@ -55,9 +55,7 @@ int main(int argc, char **argv)
     }
 
     // The challenge's model, and its right-hand surface painted on screen.
-    Pattern loaded{};
-    GridState attempt;
-    GridModel model(initialGeometry(forms::griddefs::challenge()), attempt, loaded);
+    GridModel model(GridModel::Kind::Challenge, initialGeometry(forms::griddefs::challenge()));
     model.layOut(14055, 8820);
     DotGridView surface(model, Side::B);
     surface.resize(389, 348);
@@ -74,8 +72,7 @@ int main(int argc, char **argv)
     surface.installEventFilter(&counter);
     auto open = [&](bool paint) {
         const ReadResult r = readPatternFile(file);
-        if (r.ok) loaded = patternFromValues(r.values);
-        model.showStoredPattern();
+        if (r.ok) model.setStoredPattern(patternFromValues(r.values));
         if (paint) surface.repaint();
     };
     const double openNull = medianMicros(2000, 1, [&] { open(false); });
@@ -83,9 +80,9 @@ int main(int argc, char **argv)
 
     DotPath tried{};
     for (size_t i = 0; i < tried.size(); ++i)
-        tried[i] = loaded[i];
+        tried[i] = model.storedPattern()[i];
     volatile int good = 0;
-    const double summit = medianMicros(1000, 100, [&] { good = good + summitCheck(tried, loaded); });
+    const double summit = medianMicros(1000, 100, [&] { good = good + summitCheck(tried, model.storedPattern()); });
 
     std::printf("%-44s %12s %10s\n", "operation (median of many)", "time", "target");
     std::printf("%-44s %9.1f us %10s\n", "open 64-value file + show (model only)", openNull,

@@ -9,7 +9,7 @@
 // reader's desktop has, for the figures the README gives:
 //   dbus-run-session -- tests/support/a11y-session.sh build/bench/bench_rounds
 #include "grid/challengewindow.h"
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "logic/patternfile.h"
 #include "shell/mainframe.h"
 
@@ -41,7 +41,7 @@ double play(int rounds, bool emptyPixmapCache, const QString &file)
 {
     FakeDialogs dialogs;
     AppContext context{dialogs, QFileInfo(file).path()};
-    ChallengeState challenge;
+    GridModel challenge(GridModel::Kind::Challenge);
     MainFrame frame(context, challenge);
     frame.resize(1400, 900);
     frame.show();

@@ -2,7 +2,7 @@
 // time spent during the one-second splash wait, and peak resident memory with
 // the frame up. Run it with a display (or QT_QPA_PLATFORM=offscreen).
 #include "grid/appcontext.h"
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "shell/appsetup.h"
 #include "shell/commandline.h"
 #include "shell/mainframe.h"
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
 
     FakeDialogs dialogs;
     AppContext context{dialogs, QCoreApplication::applicationDirPath()};
-    ChallengeState challenge;
+    GridModel challenge(GridModel::Kind::Challenge);
     StartUp startUp(context, challenge);
     double waitCpu = 0;
     startUp.setWait([&](const std::int16_t &seconds) {

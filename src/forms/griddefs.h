@@ -29,13 +29,13 @@ struct Window {
     colours::Fill picBBack;
     Control picA, picB;
     Control buttonA; // CmdTest "Test" or CmdA "Summit"
-    const char *buttonACaption;
+    const char *buttonAText;
     Control cmdB; // "Refresh", which does nothing
 };
 
-// Both windows are captioned so until the command that opens them names them.
-inline constexpr const char *kCaption = "frmDocument";
-inline constexpr const char *kCmdBCaption = "Refresh";
+// Both windows carry this title until the command that opens them names them.
+inline constexpr const char *kInitialTitle = "frmDocument";
+inline constexpr const char *kCmdBText = "Refresh";
 
 const Window &editor();
 const Window &challenge();

@@ -3,7 +3,7 @@
 //
 // At most one ChallengeWindow is open at a time. window() returns it while it
 // is open. When none is open (never created, or closed since) and `create` is
-// set, it builds a new one on the run's challenge state (which outlives every
+// set, it builds a new one on the run's challenge model (which outlives every
 // close, so the new window loads on what the last close left), adds it to the
 // area as a child window, shows it and makes it the area's current child;
 // otherwise it returns nullptr. A window that has started closing counts as
@@ -11,23 +11,22 @@
 #include <QPointer>
 
 struct AppContext;
-struct ChallengeState;
+class GridModel;
 class ChallengeWindow;
 class QMdiArea;
 
 class ChallengeSlot {
 public:
-    ChallengeSlot(QMdiArea *area, AppContext &context, ChallengeState &challenge)
+    ChallengeSlot(QMdiArea *area, AppContext &context, GridModel &challenge)
         : m_area(area), m_context(context), m_challenge(challenge)
     {
     }
 
     ChallengeWindow *window(bool create);
-    ChallengeState &challenge() const { return m_challenge; }
 
 private:
     QMdiArea *m_area;
     AppContext &m_context;
-    ChallengeState &m_challenge;
+    GridModel &m_challenge;
     QPointer<ChallengeWindow> m_window;
 };

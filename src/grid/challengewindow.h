@@ -1,16 +1,15 @@
 #pragma once
 // The pattern challenge window (object name `frmOldFile`): the user redraws
-// the stored pattern (shown on PicB) on PicA. It works on the run's challenge
-// state, which outlives the window: a later window shows what a close left.
+// the stored pattern (shown on PicB) on PicA. It shows the run's challenge
+// model, which outlives the window: a later window shows what a close left.
 #include "grid/gridwindow.h"
-
-struct ChallengeState;
 
 class ChallengeWindow : public GridWindow {
     Q_OBJECT
 public:
-    // Builds the window from its definition on `challenge` and lays it out.
-    ChallengeWindow(AppContext &ctx, ChallengeState &challenge, QWidget *parent = nullptr);
+    // Builds the window from its definition on `challenge` (a model of kind
+    // Challenge) and lays it out.
+    ChallengeWindow(AppContext &ctx, GridModel &challenge, QWidget *parent = nullptr);
 
     QPushButton *CmdA() const { return buttonA(); }
 
@@ -20,7 +19,4 @@ public:
 
 public slots:
     void summit();
-
-private:
-    ChallengeState &m_challenge;
 };

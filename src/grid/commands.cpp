@@ -18,6 +18,17 @@ struct TestCommand {
     Q_DECLARE_TR_FUNCTIONS(TestCommand)
 };
 
+// Whether the window a command asked for went while one of its boxes was up.
+class WindowGuard {
+public:
+    explicit WindowGuard(QWidget *window) : m_window(window), m_had(window != nullptr) {}
+    bool gone() const { return m_had && !m_window; }
+
+private:
+    QPointer<QWidget> m_window;
+    bool m_had;
+};
+
 QString targetProblemText(TestTargetProblem problem)
 {
     switch (problem) {
@@ -37,10 +48,10 @@ QString targetProblemText(TestTargetProblem problem)
 
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model)
 {
-    const QPointer<GridModel> alive(&model);
+    const WindowGuard window(parent);
     const QString name = dialogs.prompt(parent, QStringLiteral("Please Input a Filename :"),
                                         QStringLiteral("INPUT"), QStringLiteral("Default.txt"));
-    if (name.isEmpty() || !alive) return QString();
+    if (name.isEmpty() || window.gone()) return QString();
     if (!isPlainFileName(name)) {
         dialogs.message(parent, TestCommand::tr("\"%1\" is not a plain file name. Please give a "
                                                 "name without folders, such as Default.txt.")
@@ -83,16 +94,16 @@ QString dotPositionText(const QRectF &dot)
                                        QString::number(float(dot.top()), 'g', 7));
 }
 
-SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model, const Pattern &stored)
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model)
 {
-    if (summitCheck(model.state().dotPath, stored)) {
+    if (summitCheck(model.state().dotPath, model.storedPattern())) {
         dialogs.message(parent, QStringLiteral("You are good"));
         return SummitOutcome::Close;
     }
-    const QPointer<GridModel> alive(&model);
+    const WindowGuard window(parent);
     if (dialogs.message(parent, QStringLiteral("Sorry ! Please Try It Again"), QString(),
                         Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes ||
-        !alive)
+        window.gone())
         return SummitOutcome::Close;
     model.resetAttempt();
     return SummitOutcome::TryAgain;

@@ -1,9 +1,9 @@
 #pragma once
 // The grid windows' buttons as plain procedures: what the editor's Test and
 // the challenge's Summit ask, write, check and draw. The windows only call
-// these with their model and the program's dialogs. The window that owns the
-// model may be destroyed while one of their boxes is up: they then stop
-// without touching the model again.
+// these with their model and the program's dialogs. The window (`parent`) may
+// be destroyed while one of their boxes is up: they then stop, and neither
+// write nor change the model.
 #include "logic/pattern.h"
 
 #include <QRectF>
@@ -28,8 +28,8 @@ QString dotPositionText(const QRectF &dot);
 
 enum class SummitOutcome { Close, TryAgain };
 
-// Summit: checks the attempt against the stored pattern and answers "You are
-// good" (then the window is to close) or "Sorry ! Please Try It Again" with
-// Yes (try again) and No (close). On Yes the attempt is reset
-// (GridModel::resetAttempt).
-SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model, const Pattern &stored);
+// Summit: checks the attempt against the stored pattern (both the model's)
+// and answers "You are good" (then the window is to close) or "Sorry ! Please
+// Try It Again" with Yes (try again) and No (close). On Yes the attempt is
+// reset (GridModel::resetAttempt).
+SummitOutcome runSummit(Dialogs &dialogs, QWidget *parent, GridModel &model);

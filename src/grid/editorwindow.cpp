@@ -8,9 +8,8 @@
 #include <QPushButton>
 
 EditorWindow::EditorWindow(AppContext &ctx, QWidget *parent)
-    : GridWindow(forms::griddefs::editor(),
-                 std::make_unique<GridModel>(initialGeometry(forms::griddefs::editor())), ctx,
-                 kLineWidth, kLineWidth, parent)
+    : GridWindow(forms::griddefs::editor(), std::make_unique<GridModel>(GridModel::Kind::Editor),
+                 ctx, kLineWidth, kLineWidth, parent)
 {
     connect(CmdTest(), &QPushButton::clicked, this, &EditorWindow::test);
 }

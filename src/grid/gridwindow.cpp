@@ -29,11 +29,19 @@ GridGeometry initialGeometry(const forms::griddefs::Window &def)
 
 GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridModel> model,
                        AppContext &ctx, int lineWidthA, int lineWidthB, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_model(std::move(model))
+    : GridWindow(def, *model, ctx, lineWidthA, lineWidthB, parent)
+{
+    m_ownModel = std::move(model);
+}
+
+GridWindow::GridWindow(const forms::griddefs::Window &def, GridModel &model, AppContext &ctx,
+                       int lineWidthA, int lineWidthB, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_model(model)
 {
     namespace gd = forms::griddefs;
+    m_model.startWindow(initialGeometry(def));
     setObjectName(QString::fromLatin1(def.name));
-    setWindowTitle(QString::fromLatin1(gd::kCaption));
+    setWindowTitle(QString::fromLatin1(gd::kInitialTitle));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, def.windowBack.resolve(pal));
     setPalette(pal);
@@ -41,7 +49,7 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridM
     resize(twips::toPixels(def.client.width(), def.client.height()));
 
     const auto surface = [&](Side side, const gd::Control &c, const colours::Fill &back, int width) {
-        auto *view = new DotGridView(*m_model, side, this);
+        auto *view = new DotGridView(m_model, side, this);
         view->setObjectName(QString::fromLatin1(c.name));
         view->setAccessibleName(view->objectName());
         view->setBackground(back);
@@ -62,8 +70,8 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridM
     for (const gd::Control *c : byTab) {
         if (c == &def.picA) m_picA = surface(Side::A, def.picA, def.picABack, lineWidthA);
         if (c == &def.picB) m_picB = surface(Side::B, def.picB, def.picBBack, lineWidthB);
-        if (c == &def.buttonA) m_buttonA = button(def.buttonA, def.buttonACaption);
-        if (c == &def.cmdB) m_cmdB = button(def.cmdB, gd::kCmdBCaption);
+        if (c == &def.buttonA) m_buttonA = button(def.buttonA, def.buttonAText);
+        if (c == &def.cmdB) m_cmdB = button(def.cmdB, gd::kCmdBText);
     }
 
     for (int i = 0; i < kDotCount; ++i) {
@@ -71,19 +79,24 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridM
         if (gd::designTipB(i)) m_picB->setDotToolTip(i, QString::fromUtf8(gd::kPortTip));
     }
 
-    connect(m_model.get(), &GridModel::laidOut, this, &GridWindow::placeControls);
+    connect(&m_model, &GridModel::laidOut, this, &GridWindow::placeControls);
     connect(m_picA, &DotGridView::dotActivated, this, &GridWindow::recordClick);
     connect(m_picA, &DotGridView::dotDoubleClicked, this, &GridWindow::takeBack);
-    connect(m_picA, &DotGridView::takeBackRequested, m_model.get(), &GridModel::takeBack);
+    connect(m_picA, &DotGridView::takeBackRequested, &m_model, &GridModel::takeBack);
     connect(m_picB, &DotGridView::dotActivated, this, &GridWindow::showReplayDotPosition);
 
     m_follower = new SubWindowFollower(this);
     connect(m_follower, &SubWindowFollower::minimisedChanged, this, [this] {
-        if (m_loaded && !m_closed) layOut();
+        if (m_built && !m_closed) layOut();
     });
 
-    m_loaded = true;
+    m_built = true;
     layOut();
+}
+
+QImage GridWindow::inputGridImage() const
+{
+    return m_picA->image();
 }
 
 GridWindow::~GridWindow()
@@ -107,15 +120,15 @@ QSizeF GridWindow::innerSizeTwips() const
 void GridWindow::layOut()
 {
     const QSizeF inner = innerSizeTwips();
-    m_model->layOut(float(inner.width()), float(inner.height()));
+    m_model.layOut(float(inner.width()), float(inner.height()));
 }
 
 void GridWindow::placeControls()
 {
-    m_picA->setGeometry(twips::toPixels(m_model->controlRect(GridControl::PicA)));
-    m_picB->setGeometry(twips::toPixels(m_model->controlRect(GridControl::PicB)));
-    m_buttonA->setGeometry(twips::toPixels(m_model->controlRect(GridControl::ButtonA)));
-    m_cmdB->setGeometry(twips::toPixels(m_model->controlRect(GridControl::CmdB)));
+    m_picA->setGeometry(twips::toPixels(m_model.controlRect(GridControl::PicA)));
+    m_picB->setGeometry(twips::toPixels(m_model.controlRect(GridControl::PicB)));
+    m_buttonA->setGeometry(twips::toPixels(m_model.controlRect(GridControl::ButtonA)));
+    m_cmdB->setGeometry(twips::toPixels(m_model.controlRect(GridControl::CmdB)));
 }
 
 void GridWindow::closeWindow()
@@ -128,32 +141,32 @@ void GridWindow::closeWindow()
 
 void GridWindow::recordClick(int index)
 {
-    m_lastClickRecorded = m_model->recordClick(index);
+    m_lastClickRecorded = m_model.recordClick(index);
 }
 
 void GridWindow::takeBack()
 {
     // Only a double-click whose first press was recorded takes a click back:
     // one on a full path takes back nothing.
-    if (std::exchange(m_lastClickRecorded, false)) m_model->takeBack();
+    if (std::exchange(m_lastClickRecorded, false)) m_model.takeBack();
 }
 
 void GridWindow::showReplayDotPosition(int index)
 {
-    m_ctx.dialogs.message(this, dotPositionText(m_model->dotRect(Side::B, index)));
+    m_ctx.dialogs.message(this, dotPositionText(m_model.dotRect(Side::B, index)));
 }
 
 void GridWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_loaded && !m_closed) layOut();
+    if (m_built && !m_closed) layOut();
 }
 
 void GridWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
-        m_model->clear();
+        m_model.clear();
     }
     event->accept(); // the window always closes
 }

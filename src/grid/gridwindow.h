@@ -27,15 +27,19 @@ class GridWindow : public QWidget {
 public:
     ~GridWindow() override;
 
-    GridModel &model() { return *m_model; }
-    const GridModel &model() const { return *m_model; }
-    const GridState &state() const { return m_model->state(); }
+    GridModel &model() { return m_model; }
+    const GridModel &model() const { return m_model; }
+    const GridState &state() const { return m_model.state(); }
     AppContext &context() { return m_ctx; }
 
     DotGridView *PicA() const { return m_picA; }
     DotGridView *PicB() const { return m_picB; }
     QPushButton *buttonA() const { return m_buttonA; } // CmdTest or CmdA
     QPushButton *CmdB() const { return m_cmdB; }
+
+    // The left grid as it shows, without the keyboard's ring: the picture
+    // File > Save writes.
+    QImage inputGridImage() const;
 
     // Lays the window out from its current inner size.
     void layOut();
@@ -50,10 +54,14 @@ public:
     bool isClosed() const { return m_closed; }
 
 protected:
-    // Builds the window of definition `def` on `model` and lays it out. Lines
-    // are `lineWidthA` and `lineWidthB` logical pixels wide.
+    // Builds the window of definition `def` on `model` (GridModel::startWindow)
+    // and lays it out. Lines are `lineWidthA` and `lineWidthB` logical pixels
+    // wide. The window owns a model given as unique_ptr; one given by
+    // reference outlives it.
     GridWindow(const forms::griddefs::Window &def, std::unique_ptr<GridModel> model,
                AppContext &ctx, int lineWidthA, int lineWidthB, QWidget *parent);
+    GridWindow(const forms::griddefs::Window &def, GridModel &model, AppContext &ctx,
+               int lineWidthA, int lineWidthB, QWidget *parent);
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -65,18 +73,19 @@ private:
     void showReplayDotPosition(int index);
 
     AppContext &m_ctx;
-    std::unique_ptr<GridModel> m_model;
+    std::unique_ptr<GridModel> m_ownModel; // an editor's
+    GridModel &m_model;
     DotGridView *m_picA = nullptr;
     DotGridView *m_picB = nullptr;
     QPushButton *m_buttonA = nullptr;
     QPushButton *m_cmdB = nullptr;
     SubWindowFollower *m_follower = nullptr;
 
-    bool m_loaded = false;
+    bool m_built = false; // laid out by resizes only once every control exists
     bool m_closed = false;
     bool m_lastClickRecorded = false; // a double-click acts only on a recorded first press
 };
 
-// Where the model of a window of definition `def` starts: the definition's
-// controls and the dots' design-time places.
+// Where a window of definition `def` starts: the definition's controls and the
+// dots' design-time places.
 GridGeometry initialGeometry(const forms::griddefs::Window &def);

@@ -22,18 +22,25 @@ QList<Segment> chain(const QList<QPointF> &points)
 
 } // namespace
 
-GridModel::GridModel(const GridGeometry &initial, QObject *parent)
-    : QObject(parent), m_controls(initial.controls), m_dotsA(initial.dotsA), m_dotsB(initial.dotsB)
+GridModel::GridModel(Kind kind, const GridGeometry &initial, QObject *parent)
+    : QObject(parent), m_kind(kind)
 {
+    startWindow(initial);
 }
 
-GridModel::GridModel(const GridGeometry &initial, GridState &attempt, const Pattern &stored,
-                     QObject *parent)
-    : GridModel(initial, parent)
+void GridModel::startWindow(const GridGeometry &initial)
 {
-    m_state = &attempt;
-    m_stored = &stored;
-    markStoredRed();
+    m_controls = initial.controls;
+    m_dotsA = initial.dotsA;
+    m_dotsB = initial.dotsB;
+    for (auto &shown : m_segments)
+        shown.clear();
+    m_redA.fill(false);
+    m_redB.fill(false);
+    if (m_kind == Kind::Challenge) markStoredRed();
+    emit laidOut();
+    emit changed(Side::A, QRectF());
+    emit changed(Side::B, QRectF());
 }
 
 QRectF GridModel::dotRect(Side side, int index) const
@@ -48,10 +55,10 @@ QRectF GridModel::dotRect(Side side, int index) const
 
 QList<Segment> GridModel::segments(Side side) const
 {
-    if (side == Side::B && m_stored) {
+    if (side == Side::B && m_kind == Kind::Challenge) {
         QList<int> dots;
         for (int i = 0; i < kDotCount; ++i) // entry 63 is never drawn
-            if (const int d = dotIndexOf((*m_stored)[size_t(i)]); d >= 0) dots.append(d);
+            if (const int d = dotIndexOf(m_stored[size_t(i)]); d >= 0) dots.append(d);
         return chainOnB(dots);
     }
     return m_segments[at(side)];
@@ -65,14 +72,14 @@ bool GridModel::isRed(Side side, int index) const
 
 int GridModel::lastDot() const
 {
-    const int count = m_state->dotCount;
+    const int count = m_state.dotCount;
     if (count < 1 || count > kPathLength) return -1;
-    return dotIndexOf(valueOf(m_state->dotPath[size_t(count - 1)]));
+    return dotIndexOf(valueOf(m_state.dotPath[size_t(count - 1)]));
 }
 
 bool GridModel::recordClick(int index)
 {
-    GridState &s = *m_state;
+    GridState &s = m_state;
     if (index < 0 || index >= kDotCount || s.dotCount < 0 || s.dotCount >= kPathLength)
         return false; // the path has no room: the 64 entries, the dot and A stay as they are
     s.previous = s.current;
@@ -84,12 +91,13 @@ bool GridModel::recordClick(int index)
     draw(Side::A, {segment});
     setRed(Side::A, index, true);
     emit changed(Side::A, areaOf(segment, Side::A, index));
+    emit pathChanged();
     return true;
 }
 
 void GridModel::takeBack()
 {
-    GridState &s = *m_state;
+    GridState &s = m_state;
     if (s.dotCount < 1 || s.dotCount > kPathLength || !s.current) return;
     const Segment segment{*s.current, s.previous.value_or(*s.current)};
     const PathEntry taken = s.dotPath[size_t(s.dotCount - 1)];
@@ -104,13 +112,14 @@ void GridModel::takeBack()
         setRed(Side::A, dot, false);
     placeLineStart();
     emit changed(Side::A, areaOf(segment, Side::A, dot));
+    emit pathChanged();
 }
 
 void GridModel::redrawWholePath()
 {
     draw(Side::A, pathSegments());
     markPathRed(Side::A);
-    if (!m_stored) {
+    if (m_kind == Kind::Editor) {
         draw(Side::B, pathSegments());
         markPathRed(Side::B);
     }
@@ -125,7 +134,7 @@ void GridModel::layOut(float innerWidth, float innerHeight)
     // The path leaves its old place on A and, in the editor, on B.
     const QList<Segment> old = pathSegments();
     erase(Side::A, old);
-    if (!m_stored) erase(Side::B, old);
+    if (m_kind == Kind::Editor) erase(Side::B, old);
 
     const QSizeF steps = gridlayout::gridSteps(controlRect(GridControl::PicA).size());
     for (int k = 0; k < kDotCount; ++k) {
@@ -136,7 +145,7 @@ void GridModel::layOut(float innerWidth, float innerHeight)
 
     draw(Side::A, pathSegments());
     markPathRed(Side::A);
-    if (!m_stored) {
+    if (m_kind == Kind::Editor) {
         draw(Side::B, pathSegments());
         markPathRed(Side::B);
     } else {
@@ -151,7 +160,7 @@ void GridModel::layOut(float innerWidth, float innerHeight)
 void GridModel::replay()
 {
     QList<int> dots;
-    for (const PathEntry &entry : m_state->dotPath)
+    for (const PathEntry &entry : m_state.dotPath)
         if (const int d = dotIndexOf(valueOf(entry)); d >= 0) dots.append(d);
     draw(Side::B, chainOnB(dots));
     for (const int d : dots)
@@ -159,15 +168,17 @@ void GridModel::replay()
     emit changed(Side::B, QRectF());
 }
 
-void GridModel::showStoredPattern()
+void GridModel::setStoredPattern(const Pattern &pattern)
 {
-    if (!m_stored) return;
+    if (m_kind != Kind::Challenge) return;
+    m_stored = pattern;
     const QRectF picB = controlRect(GridControl::PicB);
     // Unlike the window's own layout, the row step is rounded to a whole twip.
     const QSizeF steps(float(picB.width()) / 9.0f, std::nearbyint(float(picB.height()) / 7.0f));
     for (int n = 0; n < kDotCount; ++n)
         m_dotsB[size_t(n)] = gridlayout::dotTopLeft(n, steps);
     markStoredRed();
+    emit storedPatternChanged();
     emit laidOut();
     emit changed(Side::B, QRectF());
 }
@@ -183,16 +194,17 @@ void GridModel::resetAttempt()
 
 void GridModel::clear()
 {
-    m_state->dotCount = 0;
+    m_state.dotCount = 0;
     for (int p = 0; p < kDotCount; ++p)
-        m_state->dotPath[size_t(p)] = std::int16_t(0);
+        m_state.dotPath[size_t(p)] = std::int16_t(0);
+    emit pathChanged();
 }
 
 QList<Segment> GridModel::pathSegments() const
 {
     QList<QPointF> points;
     for (int p = 0; p < kDotCount; ++p) // position 63 is never redrawn
-        if (const int d = dotIndexOf(valueOf(m_state->dotPath[size_t(p)])); d >= 0)
+        if (const int d = dotIndexOf(valueOf(m_state.dotPath[size_t(p)])); d >= 0)
             points.append(gridlayout::centre(dotRect(Side::A, d)));
     return chain(points);
 }
@@ -230,7 +242,7 @@ void GridModel::setRed(Side side, int index, bool red)
 void GridModel::markPathRed(Side side)
 {
     for (int p = 0; p < kDotCount; ++p)
-        if (const int d = dotIndexOf(valueOf(m_state->dotPath[size_t(p)])); d >= 0)
+        if (const int d = dotIndexOf(valueOf(m_state.dotPath[size_t(p)])); d >= 0)
             setRed(side, d, true);
 }
 
@@ -238,14 +250,14 @@ void GridModel::markStoredRed()
 {
     std::array<bool, kDotCount> red{};
     for (int i = 0; i < kDotCount; ++i)
-        if (const int d = dotIndexOf((*m_stored)[size_t(i)]); d >= 0) red[size_t(d)] = true;
+        if (const int d = dotIndexOf(m_stored[size_t(i)]); d >= 0) red[size_t(d)] = true;
     for (int d = 0; d < kDotCount; ++d)
         setRed(Side::B, d, red[size_t(d)]);
 }
 
 void GridModel::placeLineStart()
 {
-    GridState &s = *m_state;
+    GridState &s = m_state;
     const auto centreAt = [&](int p) -> std::optional<QPointF> {
         const int d = dotIndexOf(valueOf(s.dotPath[size_t(p)]));
         if (d < 0) return std::nullopt;

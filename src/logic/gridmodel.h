@@ -1,16 +1,27 @@
 #pragma once
-// What a dot grid window shows, owned in one place: the recorded path, where
-// every control and dot of both surfaces stands, the segments each surface
-// shows and which of its dots are red. Views paint it; input, the keyboard and
-// a screen reader change it through its verbs, and it says what changed.
+// What a dot grid window shows, owned in one place: the recorded path, for a
+// challenge the stored pattern, where every control and dot of both surfaces
+// stands, the segments each surface shows and which of its dots are red.
+// Views paint it; input, the keyboard and a screen reader change it through
+// its verbs, File > Open through setStoredPattern, and every change is
+// signalled. Nothing else writes what it holds.
 //
 // Surface A (PicA) shows the segments drawn by clicks and redraws; erasing one
-// takes exactly that segment away. B (PicB) differs by window:
+// takes exactly that segment away. B (PicB) differs by kind:
 // - editor: B keeps what Test's replays and full redraws put there, and a
 //   layout takes away the path's segments from their old places;
 // - challenge: B shows the stored pattern through B's own dots, nothing else.
 // A segment that no redraw reaches (the 64th click's, one that Test replayed
 // from position 63 or that a take-back left on B) stays where it was drawn.
+//
+// An editor's model lives as long as its window. The challenge's lives for the
+// run: its attempt and stored pattern outlive every window that shows them,
+// and each new window starts on it afresh (startWindow).
+//
+// The controls' places (the buttons' too) are part of the layout: the
+// surfaces' sizes follow from the window's inner size and the buttons' places,
+// in one computation over twips (logic/gridlayout.h), which the window only
+// turns into pixels.
 #include "logic/gridlayout.h"
 #include "logic/gridstate.h"
 #include "logic/pattern.h"
@@ -45,16 +56,25 @@ struct GridGeometry {
 class GridModel : public QObject {
     Q_OBJECT
 public:
-    // An editor's model, which owns its path.
-    explicit GridModel(const GridGeometry &initial, QObject *parent = nullptr);
-    // A challenge's model: the attempt is recorded in `attempt` and B shows
-    // `stored`. Both belong to the run and outlive the model.
-    GridModel(const GridGeometry &initial, GridState &attempt, const Pattern &stored,
-              QObject *parent = nullptr);
+    enum class Kind {
+        Editor,    // B repeats the path: Test's replays and full redraws
+        Challenge, // B shows the stored pattern
+    };
 
-    const GridState &state() const { return *m_state; }
-    // True for a challenge: B shows the stored pattern.
-    bool showsStoredPattern() const { return m_stored != nullptr; }
+    // A model with an empty path and, for a challenge, an empty stored
+    // pattern; its controls and dots where `initial` puts them.
+    explicit GridModel(Kind kind, const GridGeometry &initial = {}, QObject *parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    const GridState &state() const { return m_state; }
+    // The pattern File > Open read (a challenge's; all 0 until then).
+    const Pattern &storedPattern() const { return m_stored; }
+
+    // A window is built on the model from its definition: controls and dots
+    // where `initial` puts them, nothing drawn on either surface, every dot
+    // green but those of a challenge's stored pattern on B. The path and the
+    // stored pattern stay as they are.
+    void startWindow(const GridGeometry &initial);
 
     QRectF controlRect(GridControl c) const { return m_controls[size_t(c)]; }
     // Dot `index` of a surface (A: 0..63, B: 0..62); an empty rect outside.
@@ -86,10 +106,10 @@ public:
     // Test's replay on B: the non-zero entries 0..63 joined through B's dots,
     // which turn red.
     void replay();
-    // File > Open's drawing of a new stored pattern: B's dots laid out from
-    // B's own size, the row step rounded to a whole twip (half to even), and
-    // the stored pattern shown alone. A challenge's only.
-    void showStoredPattern();
+    // File > Open: the stored pattern becomes `pattern`, B's dots are laid out
+    // from B's own size with the row step rounded to a whole twip (half to
+    // even), and B shows the pattern alone. A challenge's only.
+    void setStoredPattern(const Pattern &pattern);
     // Summit's Yes: no segment left on A, every A dot green, the path cleared.
     void resetAttempt();
     // A window about to close: DotCount 0 and positions 0..62 set to 0;
@@ -97,6 +117,11 @@ public:
     void clear();
 
 signals:
+    // The recorded path changed: a click recorded or taken back, the path
+    // reset or cleared.
+    void pathChanged();
+    // The stored pattern changed (File > Open).
+    void storedPatternChanged();
     // What a surface shows changed within `area` (twips; a null rect: anywhere).
     void changed(Side side, const QRectF &area);
     // A dot turned red or green.
@@ -115,9 +140,9 @@ private:
     void placeLineStart();
     QRectF areaOf(const Segment &segment, Side side, int dot) const;
 
-    GridState m_ownState;
-    GridState *m_state = &m_ownState;
-    const Pattern *m_stored = nullptr;
+    const Kind m_kind;
+    GridState m_state;
+    Pattern m_stored{};
     gridlayout::Controls m_controls{};
     std::array<QPointF, kPathLength> m_dotsA{};
     std::array<QPointF, kDotCount> m_dotsB{};

@@ -1,11 +1,11 @@
 #pragma once
 // The one object that owns what lives for a run, in the order it is needed:
 // the dialogs every window asks the user through, the context handed to every
-// window, the challenge (stored pattern and attempt) and the frame, which owns
+// window, the challenge's model (stored pattern and attempt) and the frame, which owns
 // its child windows. Destroyed in reverse order, before QApplication goes.
 #include "forms/qtdialogs.h"
 #include "grid/appcontext.h"
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -37,7 +37,7 @@ public:
     void start();
 
     MainFrame *frame() const { return m_frame.get(); }
-    ChallengeState &challenge() { return m_challenge; }
+    GridModel &challenge() { return m_challenge; }
 
     // What a run without a display says on stderr: that `tried` ("the X
     // display ":1"") could not be opened, or, when empty, that none is set; then
@@ -51,6 +51,6 @@ private:
 
     QtDialogs m_qtDialogs;
     AppContext m_context;
-    ChallengeState m_challenge;
+    GridModel m_challenge{GridModel::Kind::Challenge};
     std::unique_ptr<MainFrame> m_frame;
 };

@@ -13,7 +13,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-MainFrame::MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent)
+MainFrame::MainFrame(AppContext &context, GridModel &challenge, QWidget *parent)
     : QMainWindow(parent), m_context(context), m_challenge(challenge),
       m_ui(std::make_unique<Ui::MainFrame>())
 {

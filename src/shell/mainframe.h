@@ -5,16 +5,18 @@
 // each action to its command, keeps the child windows in its workspace and
 // remembers its placement (shell/frameplacement.h).
 #include "grid/appcontext.h"
+#include "logic/pattern.h"
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class QMdiArea;
 class QToolBar;
 class ChallengeSlot;
 class ChallengeWindow;
 class FramePlacement;
-struct ChallengeState;
+class GridModel;
 namespace Ui {
 class MainFrame;
 }
@@ -24,7 +26,8 @@ class MainFrame : public QMainWindow {
 public:
     // Builds the frame from its form, connects its commands, gives it its texts
     // and restores its placement; the frame is still hidden.
-    MainFrame(AppContext &context, ChallengeState &challenge, QWidget *parent = nullptr);
+    // `challenge` is the run's challenge model (GridModel::Kind::Challenge).
+    MainFrame(AppContext &context, GridModel &challenge, QWidget *parent = nullptr);
     ~MainFrame() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
@@ -73,16 +76,12 @@ private:
     void connectActions();
     void createStatusPanels();
     void syncViewChecks();
-    // Reads a pattern file into the stored pattern; a file that is not a
-    // pattern is reported and changes nothing. True when it was read.
-    bool loadPattern(const QString &fileName);
-    // Shows the stored pattern on the challenge window, creating it if needed;
-    // returns that window.
-    ChallengeWindow *showChallenge();
+    // The pattern in a file; a file that is not a pattern is reported.
+    std::optional<Pattern> readPattern(const QString &fileName);
     void say(const QString &text);
 
     AppContext &m_context;
-    ChallengeState &m_challenge;
+    GridModel &m_challenge;
     std::unique_ptr<Ui::MainFrame> m_ui;
     QString m_challengeFile; // the file the open challenge was read from
     std::unique_ptr<ChallengeSlot> m_challengeSlot;

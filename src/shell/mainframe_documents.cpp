@@ -6,11 +6,10 @@
 #include "forms/systemreason.h"
 #include "grid/challengeslot.h"
 #include "grid/challengewindow.h"
-#include "grid/dotgridview.h"
 #include "grid/editorwindow.h"
 #include "grid/gridprint.h"
 #include "grid/workspace.h"
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "logic/patternfile.h"
 #include "shell/bitmapfile.h"
 #include "shell/patternrefusal.h"
@@ -51,10 +50,15 @@ void MainFrame::openFile(const QString &path)
 {
     // Made absolute as text: QFileInfo would lose bytes of a name that is not UTF-8.
     const QString file = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    if (!loadPattern(file)) return;
+    const std::optional<Pattern> pattern = readPattern(file);
+    if (!pattern) return;
+    // The first use creates and loads the challenge window; then the new
+    // pattern is drawn on its replay grid, as Open draws it.
+    ChallengeWindow *challenge = m_challengeSlot->window(true);
+    m_challenge.setStoredPattern(*pattern);
     // The challenge window shows which file it holds, even when another child
     // window was active: it is the one the user now works in.
-    if (ChallengeWindow *challenge = showChallenge()) {
+    if (challenge) {
         m_challengeFile = file;
         QMdiSubWindow *sub = challenge->subWindow();
         setChildCaption(sub, QDir::toNativeSeparators(file));
@@ -63,25 +67,15 @@ void MainFrame::openFile(const QString &path)
     }
 }
 
-bool MainFrame::loadPattern(const QString &fileName)
+std::optional<Pattern> MainFrame::readPattern(const QString &fileName)
 {
     const ReadResult read = readPatternFile(fileName);
     if (!read.ok) {
         // Nothing of a refused file is kept: the stored pattern stays as it was.
         m_context.dialogs.message(this, patternRefusal(fileName, read));
-        return false;
+        return std::nullopt;
     }
-    m_challenge.stored = patternFromValues(read.values);
-    return true;
-}
-
-ChallengeWindow *MainFrame::showChallenge()
-{
-    // The first use creates and loads the challenge, whose own layout already
-    // draws the stored pattern; the pattern is then drawn on its replay grid.
-    ChallengeWindow *challenge = m_challengeSlot->window(true);
-    if (challenge) challenge->model().showStoredPattern();
-    return challenge;
+    return patternFromValues(read.values);
 }
 
 void MainFrame::save()
@@ -101,7 +95,7 @@ void MainFrame::save()
         why = tr("it is the pattern file of the open challenge");
     else if (QFileInfo::exists(file) && !QFileInfo(file).isFile())
         why = tr("it is not a regular file");
-    else if (const WriteResult written = writeBitmapFile(grid->PicA()->image(), file); !written.ok)
+    else if (const WriteResult written = writeBitmapFile(grid->inputGridImage(), file); !written.ok)
         why = systemReason(written.error);
     if (why)
         //: %2 says why ("it is not a regular file", or the system's reason).

@@ -8,7 +8,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-StartUp::StartUp(AppContext &context, ChallengeState &challenge)
+StartUp::StartUp(AppContext &context, GridModel &challenge)
     : m_context(context), m_challenge(challenge), m_wait(&waitSeconds)
 {
 }

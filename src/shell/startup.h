@@ -8,7 +8,7 @@
 #include <memory>
 
 struct AppContext;
-struct ChallengeState;
+class GridModel;
 class MainFrame;
 class SplashWindow;
 
@@ -27,7 +27,7 @@ public:
     // until it exists.
     using Observer = std::function<void(Step, SplashWindow *splash, MainFrame *frame)>;
 
-    StartUp(AppContext &context, ChallengeState &challenge);
+    StartUp(AppContext &context, GridModel &challenge);
 
     void setWait(Wait wait) { m_wait = std::move(wait); }
     void setObserver(Observer observer) { m_observer = std::move(observer); }
@@ -39,7 +39,7 @@ private:
     void notify(Step step, SplashWindow *splash, MainFrame *frame) const;
 
     AppContext &m_context;
-    ChallengeState &m_challenge;
+    GridModel &m_challenge;
     Wait m_wait;
     Observer m_observer;
 };

@@ -16,7 +16,7 @@ namespace {
 
 // An editor's model, laid out as the window is, with `dots` clicked.
 struct Editor {
-    GridModel model{initialGeometry(forms::griddefs::editor())};
+    GridModel model{GridModel::Kind::Editor, initialGeometry(forms::griddefs::editor())};
     explicit Editor(std::initializer_list<int> dots)
     {
         model.layOut(13515, 6090);
@@ -26,15 +26,12 @@ struct Editor {
     bool nothingReplayed() const { return model.segments(Side::B).isEmpty(); }
 };
 
-// A challenge's model on `stored`, with `dots` clicked as the attempt.
+// A challenge's model on `pattern`, with `dots` clicked as the attempt.
 struct Challenge {
-    GridState attempt;
-    Pattern stored;
-    GridModel model;
+    GridModel model{GridModel::Kind::Challenge, initialGeometry(forms::griddefs::challenge())};
     Challenge(const Values &pattern, std::initializer_list<int> dots)
-        : stored(patternOf(pattern)),
-          model(initialGeometry(forms::griddefs::challenge()), attempt, stored)
     {
+        model.setStoredPattern(patternOf(pattern));
         model.layOut(14055, 8820);
         for (const int d : dots)
             model.recordClick(d);
@@ -239,7 +236,7 @@ void TestCommands::summitGood()
 {
     FakeDialogs dialogs;
     Challenge c({1, 2, 3}, {2, 1, 0});
-    const auto outcome = runSummit(dialogs, nullptr, c.model, c.stored);
+    const auto outcome = runSummit(dialogs, nullptr, c.model);
     QCOMPARE(outcome, SummitOutcome::Close);
     QCOMPARE(dialogs.messages().size(), 1);
     QCOMPARE(dialogs.last().text, QStringLiteral("You are good"));
@@ -253,13 +250,13 @@ void TestCommands::summitSorryYesResetsTheAttempt()
     FakeDialogs dialogs;
     dialogs.answerMessage(Dialogs::Answer::Yes);
     Challenge c({1, 2, 3}, {1, 2});
-    const auto outcome = runSummit(dialogs, nullptr, c.model, c.stored);
+    const auto outcome = runSummit(dialogs, nullptr, c.model);
     QCOMPARE(outcome, SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
     QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::YesNo);
     QVERIFY(c.model.segments(Side::A).isEmpty());
     QVERIFY(!c.model.isRed(Side::A, 1));
-    QCOMPARE(c.attempt.dotCount, std::int16_t(0));
+    QCOMPARE(c.model.state().dotCount, std::int16_t(0));
     QCOMPARE(c.model.segments(Side::B).size(), 3); // the stored pattern is left alone
 }
 
@@ -268,9 +265,9 @@ void TestCommands::summitSorryNoCloses()
     FakeDialogs dialogs;
     dialogs.answerMessage(Dialogs::Answer::No);
     Challenge c({1, 2, 3}, {0, 2});
-    QCOMPARE(runSummit(dialogs, nullptr, c.model, c.stored), SummitOutcome::Close);
+    QCOMPARE(runSummit(dialogs, nullptr, c.model), SummitOutcome::Close);
     QCOMPARE(c.model.segments(Side::A).size(), 2);
-    QCOMPARE(c.attempt.dotCount, std::int16_t(2));
+    QCOMPARE(c.model.state().dotCount, std::int16_t(2));
 }
 
 void TestCommands::summitWithNoDotIsSorry()
@@ -278,7 +275,7 @@ void TestCommands::summitWithNoDotIsSorry()
     FakeDialogs dialogs;
     dialogs.answerMessage(Dialogs::Answer::Yes);
     Challenge c({1, 2, 3}, {}); // nothing recorded
-    QCOMPARE(runSummit(dialogs, nullptr, c.model, c.stored), SummitOutcome::TryAgain);
+    QCOMPARE(runSummit(dialogs, nullptr, c.model), SummitOutcome::TryAgain);
     QCOMPARE(dialogs.last().text, QStringLiteral("Sorry ! Please Try It Again"));
 }
 

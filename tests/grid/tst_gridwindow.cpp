@@ -9,7 +9,7 @@
 #include "grid/dotgridview.h"
 #include "grid/editorwindow.h"
 #include "grid/workspace.h"
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "support/fakedialogs.h"
 #include "support/gridinput.h"
 #include "support/testenv.h"
@@ -27,12 +27,12 @@ class TestGridWindow : public QObject {
     Q_OBJECT
     FakeDialogs m_dialogs;
     AppContext m_ctx{m_dialogs, QDir::tempPath()};
-    ChallengeState m_challenge;
+    std::unique_ptr<GridModel> m_challenge;
 
 private slots:
     void init()
     {
-        m_challenge = ChallengeState{};
+        m_challenge = std::make_unique<GridModel>(GridModel::Kind::Challenge);
         m_dialogs.clear();
     }
 
@@ -54,7 +54,7 @@ private slots:
         QMdiArea area;
         area.resize(areaSize);
         area.show();
-        QWidget *w = challenge ? static_cast<QWidget *>(new ChallengeWindow(m_ctx, m_challenge))
+        QWidget *w = challenge ? static_cast<QWidget *>(new ChallengeWindow(m_ctx, *m_challenge))
                                : new EditorWindow(m_ctx);
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
@@ -109,7 +109,7 @@ private slots:
 
     void challengeLooks()
     {
-        ChallengeWindow w(m_ctx, m_challenge);
+        ChallengeWindow w(m_ctx, *m_challenge);
         QCOMPARE(w.objectName(), QStringLiteral("frmOldFile"));
         QCOMPARE(w.size(), QSize(937, 588));
         QCOMPARE(w.CmdA()->text(), QStringLiteral("Summit"));
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(w.PicB()->backgroundColour(), QColor(255, 255, 0));
         QCOMPARE(w.PicA()->lineWidth(), 5);
         QCOMPARE(w.PicB()->lineWidth(), 1);
-        QCOMPARE(&w.state(), &m_challenge.attempt);
+        QCOMPARE(&w.model(), m_challenge.get());
     }
 
     // Tab order and the first focus follow the definitions' tab indexes.
@@ -138,7 +138,7 @@ private slots:
         area.show();
         QApplication::setActiveWindow(&area);
         QVERIFY(QTest::qWaitForWindowActive(&area));
-        QWidget *w = challenge ? static_cast<QWidget *>(new ChallengeWindow(m_ctx, m_challenge))
+        QWidget *w = challenge ? static_cast<QWidget *>(new ChallengeWindow(m_ctx, *m_challenge))
                                : new EditorWindow(m_ctx);
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
@@ -233,8 +233,8 @@ private slots:
     void undoneDotCountsNowhereInTheVerdict()
     {
         // Attempt 1, 2, (7 taken back), 40, 50 against 1, 2, 3 is wrong.
-        m_challenge.stored = {1, 2, 3};
-        ChallengeWindow w(m_ctx, m_challenge);
+        m_challenge->setStoredPattern({1, 2, 3});
+        ChallengeWindow w(m_ctx, *m_challenge);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         clickDot(w.PicA(), 0);
@@ -253,7 +253,7 @@ private slots:
         area.resize(1200, 900);
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
-        ChallengeSlot slot(&area, m_ctx, m_challenge);
+        ChallengeSlot slot(&area, m_ctx, *m_challenge);
         QVERIFY(!slot.window(false));
         QPointer<ChallengeWindow> first = slot.window(true);
         QVERIFY(first);
@@ -264,14 +264,15 @@ private slots:
 
         clickDot(first->PicA(), 4);
         clickDot(first->PicA(), 5);
-        m_challenge.attempt.dotPath[63] = 7;
+        for (int i = 2; i < kPathLength; ++i) // a full path: position 63 holds dot 7
+            m_challenge->recordClick(6);
         first->closeWindow();
         QVERIFY(!slot.window(false)); // closing counts as closed
         QTRY_VERIFY(!first);          // gone with its child window
         QVERIFY(area.subWindowList().isEmpty());
 
         // The state outlives the close: reset up to position 62.
-        const GridState &s = m_challenge.attempt;
+        const GridState &s = m_challenge->state();
         QCOMPARE(s.dotCount, std::int16_t(0));
         QCOMPARE(s.dotPath[1], PathEntry(0));
         QCOMPARE(s.dotPath[63], PathEntry(7));

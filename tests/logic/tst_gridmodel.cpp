@@ -26,12 +26,14 @@ QPointF centre(const GridModel &m, Side side, int dot)
     return gridlayout::centre(m.dotRect(side, dot));
 }
 
-// The chain a path of `dots` makes on `side`: each dot back to the one before.
-QList<Segment> chainOf(const GridModel &m, Side side, const QList<int> &dots)
+// The segments between the centres of each pair of dots of `side`, in order;
+// a pair of one dot is a point.
+QList<Segment> joined(const GridModel &m, Side side,
+                      std::initializer_list<std::pair<int, int>> pairs)
 {
     QList<Segment> out;
-    for (qsizetype i = 0; i < dots.size(); ++i)
-        out.append({centre(m, side, dots[i]), centre(m, side, dots[i ? i - 1 : 0])});
+    for (const auto &[a, b] : pairs)
+        out.append({centre(m, side, a), centre(m, side, b)});
     return out;
 }
 
@@ -57,16 +59,16 @@ private slots:
     // A click records its dot number and joins the previous centre to its own.
     void clicksRecordAndJoin()
     {
-        GridModel m(geometry());
+        GridModel m(GridModel::Kind::Editor, geometry());
         QSignalSpy changed(&m, &GridModel::changed);
         clickAll(m, {40});
         QCOMPARE(m.state().dotPath[0], PathEntry(41));
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {40})); // a point at its centre
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{40, 40}})); // a point at its centre
         QCOMPARE(changed.count(), 1);
         QVERIFY(changed[0][1].toRectF().contains(centre(m, Side::A, 40)));
         clickAll(m, {41, 41, 0});
         QCOMPARE(m.state().dotCount, std::int16_t(4));
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {40, 41, 41, 0}));
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{40, 40}, {41, 40}, {41, 41}, {0, 41}}));
         QCOMPARE(redDots(m, Side::A), (QList<int>{0, 40, 41}));
         QVERIFY(m.segments(Side::B).isEmpty()); // a click draws on A only
         QCOMPARE(m.lastDot(), 0);
@@ -81,7 +83,7 @@ private slots:
     void clicksOutsideTheGridAreIgnored()
     {
         QFETCH(int, index);
-        GridModel m(geometry());
+        GridModel m(GridModel::Kind::Editor, geometry());
         QVERIFY(!m.recordClick(index));
         QCOMPARE(m.state().dotCount, std::int16_t(0));
         QVERIFY(m.segments(Side::A).isEmpty());
@@ -91,7 +93,7 @@ private slots:
     // 64th segment, so a layout leaves it where it was drawn.
     void theSixtyFourthClick()
     {
-        GridModel m(geometry());
+        GridModel m(GridModel::Kind::Editor, geometry());
         for (int i = 0; i < kPathLength; ++i)
             QVERIFY(m.recordClick(i % kDotCount));
         QCOMPARE(m.state().dotPath[63], PathEntry(1));
@@ -100,11 +102,9 @@ private slots:
         QCOMPARE(m.state().dotCount, std::int16_t(64));
 
         m.layOut(19185, 11475);
-        QList<int> path;
+        QList<Segment> expected{last}; // then each dot joined to the one before
         for (int i = 0; i < kDotCount; ++i)
-            path << i;
-        QList<Segment> expected = chainOf(m, Side::A, path);
-        expected.prepend(last);
+            expected += joined(m, Side::A, {{i, std::max(i - 1, 0)}});
         QCOMPARE(m.segments(Side::A).size(), expected.size());
         for (const Segment &s : expected)
             QVERIFY(m.segments(Side::A).contains(s));
@@ -116,20 +116,21 @@ private slots:
     // click joins the dot before it.
     void takeBack()
     {
-        GridModel m(geometry());
+        GridModel m(GridModel::Kind::Editor, geometry());
         clickAll(m, {0, 20, 2, 18});
         m.takeBack();
         QCOMPARE(m.state().dotCount, std::int16_t(3));
         QCOMPARE(m.state().dotPath[3], PathEntry()); // emptied, never 0
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {0, 20, 2}));
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{0, 0}, {20, 0}, {2, 20}}));
         QVERIFY(!m.isRed(Side::A, 18));
         clickAll(m, {11});
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {0, 20, 2, 11}));
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{0, 0}, {20, 0}, {2, 20}, {11, 2}}));
         // A dot the path still holds stays red; a segment it still has stays.
         clickAll(m, {0, 11});
         m.takeBack();
         QVERIFY(m.isRed(Side::A, 11));
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {0, 20, 2, 11, 0}));
+        QCOMPARE(m.segments(Side::A),
+                 joined(m, Side::A, {{0, 0}, {20, 0}, {2, 20}, {11, 2}, {0, 11}}));
         for (int i = 0; i < 5; ++i)
             m.takeBack();
         QCOMPARE(m.state().dotCount, std::int16_t(0));
@@ -142,33 +143,35 @@ private slots:
     // at the new one, and the next click joins the last dot where it is now.
     void layoutMovesThePath()
     {
-        GridModel m(geometry());
+        GridModel m(GridModel::Kind::Editor, geometry());
         m.layOut(13515, 6090);
         clickAll(m, {1, 10});
         m.redrawWholePath(); // puts the path on B too
+        // PicA is 8392.5 x 7875: columns 932.5 apart, rows 1125, from (240, 120).
         m.layOut(19185, 11475);
-        const QSizeF steps = gridlayout::gridSteps(m.controlRect(GridControl::PicA).size());
-        for (int k : {0, 10, 62}) {
-            QCOMPARE(m.dotRect(Side::A, k).topLeft(), gridlayout::dotTopLeft(k, steps));
-            QCOMPARE(m.dotRect(Side::B, k).topLeft(), gridlayout::dotTopLeft(k, steps));
+        for (const auto &[k, at] :
+             {std::pair(0, QPointF(240, 120)), std::pair(10, QPointF(1172.5, 1245)),
+              std::pair(62, QPointF(7700, 6870))}) {
+            QCOMPARE(m.dotRect(Side::A, k).topLeft(), at);
+            QCOMPARE(m.dotRect(Side::B, k).topLeft(), at);
         }
         QCOMPARE(m.dotRect(Side::A, 63).topLeft(), geometry().dotsA[63]); // the spare stays
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {1, 10}));
-        QCOMPARE(m.segments(Side::B), chainOf(m, Side::A, {1, 10}));
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{1, 1}, {10, 1}}));
+        QCOMPARE(m.segments(Side::B), joined(m, Side::A, {{1, 1}, {10, 1}}));
         QCOMPARE(redDots(m, Side::B), (QList<int>{1, 10}));
         clickAll(m, {4});
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {1, 10, 4}));
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{1, 1}, {10, 1}, {4, 10}}));
     }
 
     // Test's replay joins the non-zero entries 0..63 on B and keeps them; a
     // replayed segment that the path no longer holds survives a layout.
     void replay()
     {
-        GridModel m(geometry());
+        GridModel m(GridModel::Kind::Editor, geometry());
         m.layOut(13515, 6090);
         clickAll(m, {0, 9, 18});
         m.replay();
-        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {0, 9, 18}));
+        QCOMPARE(m.segments(Side::B), joined(m, Side::B, {{0, 0}, {9, 0}, {18, 9}}));
         QCOMPARE(redDots(m, Side::B), (QList<int>{0, 9, 18}));
         m.replay(); // a second Test draws nothing new
         QCOMPARE(m.segments(Side::B).size(), 3);
@@ -178,39 +181,44 @@ private slots:
     }
 
     // The challenge shows the stored pattern alone on B, through B's own dots:
-    // zeros are skipped and entry 63 is never drawn.
+    // zeros are skipped and entry 63 is never drawn. Every change is announced.
     void challengeShowsTheStoredPattern()
     {
-        GridState attempt;
+        GridModel m(GridModel::Kind::Challenge, geometry());
         Pattern stored = patternOf({5, 0, 7});
         stored[63] = 30;
-        GridModel m(geometry(), attempt, stored);
+        m.setStoredPattern(stored);
         m.layOut(14055, 8820);
-        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {4, 6}));
+        QCOMPARE(m.segments(Side::B), joined(m, Side::B, {{4, 4}, {6, 4}}));
         QCOMPARE(redDots(m, Side::B), (QList<int>{4, 6}));
         clickAll(m, {1, 2});
-        QCOMPARE(&m.state(), &attempt);
-        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {4, 6})); // the attempt stays off B
+        QCOMPARE(m.segments(Side::B),
+                 joined(m, Side::B, {{4, 4}, {6, 4}})); // the attempt stays off B
 
         // File > Open: B's rows on a step rounded to a whole twip, a new pattern alone.
-        stored = patternOf({1, 10});
-        m.showStoredPattern();
-        const QRectF picB = m.controlRect(GridControl::PicB);
-        QCOMPARE(m.dotRect(Side::B, 18).top(), 2 * std::nearbyint(picB.height() / 7) + 120);
+        QSignalSpy announced(&m, &GridModel::storedPatternChanged);
+        QSignalSpy changed(&m, &GridModel::changed);
+        m.setStoredPattern(patternOf({1, 10}));
+        QCOMPARE(announced.count(), 1);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed[0][0].value<Side>(), Side::B);
+        QCOMPARE(m.storedPattern()[1], std::int16_t(10));
         QVERIFY(m.dotRect(Side::B, 18).top() != m.dotRect(Side::A, 18).top());
-        QCOMPARE(m.segments(Side::B), chainOf(m, Side::B, {0, 9}));
+        QCOMPARE(m.segments(Side::B), joined(m, Side::B, {{0, 0}, {9, 0}}));
         QCOMPARE(redDots(m, Side::B), (QList<int>{0, 9}));
         m.layOut(14055, 8820); // back on PicA's steps
         QCOMPARE(m.dotRect(Side::B, 18).top(), m.dotRect(Side::A, 18).top());
 
-        // Summit's Yes: nothing left on A, every dot green, the path cleared.
-        attempt.dotPath[63] = 3;
+        // Summit's Yes: nothing left on A, every dot green, the path cleared
+        // but for position 63.
+        for (int i = 2; i < kPathLength; ++i)
+            m.recordClick(2);
         m.resetAttempt();
         QVERIFY(m.segments(Side::A).isEmpty());
         QVERIFY(redDots(m, Side::A).isEmpty());
-        QCOMPARE(attempt.dotCount, std::int16_t(0));
-        QCOMPARE(attempt.dotPath[1], PathEntry(0));
-        QCOMPARE(attempt.dotPath[63], PathEntry(3));
+        QCOMPARE(m.state().dotCount, std::int16_t(0));
+        QCOMPARE(m.state().dotPath[1], PathEntry(0));
+        QCOMPARE(m.state().dotPath[63], PathEntry(3));
     }
 
     // Open lays B's rows on PicB.Height / 7 rounded to a whole twip, halves to even.
@@ -226,49 +234,31 @@ private slots:
     {
         QFETCH(float, innerHeight);
         QFETCH(double, rowStep);
-        GridState attempt;
-        const Pattern stored{};
-        GridModel m(geometry(), attempt, stored);
+        GridModel m(GridModel::Kind::Challenge, geometry());
         m.layOut(13515, innerHeight);
-        m.showStoredPattern();
+        m.setStoredPattern(Pattern{});
         QCOMPARE(m.dotRect(Side::B, 9).top(), rowStep + 120);
         QCOMPARE(m.dotRect(Side::B, 62).top(), 6 * rowStep + 120);
     }
 
-    // A redraw joins the dots on either side of a gap; entries that name no
-    // dot are skipped.
-    void redrawJoinsAcrossGaps()
-    {
-        GridState attempt;
-        attempt.dotPath[0] = 5;
-        attempt.dotPath[1] = 0;
-        attempt.dotPath[3] = 7;
-        attempt.dotPath[4] = 64;
-        attempt.dotCount = 5;
-        const Pattern stored{};
-        GridModel m(geometry(), attempt, stored);
-        m.layOut(14055, 8820);
-        QCOMPARE(m.segments(Side::A), chainOf(m, Side::A, {4, 6}));
-    }
-
-    // A close clears positions 0..62 and the count; the line start stays, and
-    // the next first click draws a point at its own centre.
+    // A close clears positions 0..62 and the count, and says so; the line
+    // start stays. The challenge's model outlives the window: the next one
+    // starts with nothing drawn, and its first click draws a point.
     void closeClearsThePath()
     {
-        GridState attempt;
-        const Pattern stored{};
-        {
-            GridModel m(geometry(), attempt, stored);
-            clickAll(m, {8, 9});
-            m.clear();
-        }
-        QCOMPARE(attempt.dotCount, std::int16_t(0));
-        QCOMPARE(attempt.dotPath[0], PathEntry(0));
-        QVERIFY(attempt.current.has_value());
-        GridModel again(geometry(), attempt, stored);
-        QVERIFY(again.segments(Side::A).isEmpty());
-        clickAll(again, {20});
-        QCOMPARE(again.segments(Side::A), chainOf(again, Side::A, {20}));
+        GridModel m(GridModel::Kind::Challenge, geometry());
+        clickAll(m, {8, 9});
+        QSignalSpy cleared(&m, &GridModel::pathChanged);
+        m.clear();
+        QCOMPARE(cleared.count(), 1);
+        QCOMPARE(m.state().dotCount, std::int16_t(0));
+        QCOMPARE(m.state().dotPath[0], PathEntry(0));
+        QVERIFY(m.state().current.has_value());
+        m.startWindow(geometry());
+        QVERIFY(m.segments(Side::A).isEmpty());
+        QVERIFY(redDots(m, Side::A).isEmpty());
+        clickAll(m, {20});
+        QCOMPARE(m.segments(Side::A), joined(m, Side::A, {{20, 20}}));
     }
 };
 

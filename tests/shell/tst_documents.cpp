@@ -4,7 +4,6 @@
 #include "grid/challengewindow.h"
 #include "grid/childwindowaccessible.h"
 #include "grid/editorwindow.h"
-#include "logic/challengestate.h"
 #include "logic/filenamecodec.h"
 #include "shell/commandline.h"
 #include "shell/mainframe.h"
@@ -128,25 +127,25 @@ private slots:
         clickDot(doc->PicA(), 3);
         open(path("p.txt"));
         clickDot(challenge()->PicA(), 7);
-        QCOMPARE(m_challenge.attempt.dotCount, std::int16_t(1));
+        QCOMPARE(m_challenge->state().dotCount, std::int16_t(1));
         triggerMenu(frame(), "mnuFileExit");
         QTRY_VERIFY(!frame().isVisible());
         QVERIFY(area()->subWindowList().isEmpty());
         // The shared challenge state outlives the window, reset by its close.
-        QCOMPARE(m_challenge.attempt.dotCount, std::int16_t(0));
-        QCOMPARE(valueOf(m_challenge.attempt.dotPath[0]), std::int16_t(0));
+        QCOMPARE(m_challenge->state().dotCount, std::int16_t(0));
+        QCOMPARE(valueOf(m_challenge->state().dotPath[0]), std::int16_t(0));
     }
 
     void openCancelChangesNothing()
     {
-        m_challenge.stored[0] = 9;
+        m_challenge->setStoredPattern(Pattern{9});
         m_dialogs.answerText(QString());
         triggerMenu(frame(), "mnuFileOpen");
         QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::OpenFile);
         QCOMPARE(m_dialogs.last().title, QStringLiteral("開啟"));
         QCOMPARE(m_dialogs.last().folder, m_tmp->path()); // where Test writes
         QVERIFY(area()->subWindowList().isEmpty());
-        QCOMPARE(m_challenge.stored[0], std::int16_t(9));
+        QCOMPARE(m_challenge->storedPattern()[0], std::int16_t(9));
     }
 
     void openShowsTheChallenge()
@@ -157,9 +156,9 @@ private slots:
         QVERIFY(w);
         QCOMPARE(area()->currentSubWindow()->widget(), w);
         QCOMPARE(area()->currentSubWindow()->windowTitle(), path("five.txt"));
-        QCOMPARE(m_challenge.stored[0], std::int16_t(5));
-        QCOMPARE(m_challenge.stored[2], std::int16_t(7));
-        QCOMPARE(m_challenge.stored[3], std::int16_t(0));
+        QCOMPARE(m_challenge->storedPattern()[0], std::int16_t(5));
+        QCOMPARE(m_challenge->storedPattern()[2], std::int16_t(7));
+        QCOMPARE(m_challenge->storedPattern()[3], std::int16_t(0));
         for (int k = 0; k < 63; ++k)
             QCOMPARE(w->model().isRed(Side::B, k), k >= 4 && k <= 6);
         // The path is on PicB in colour 4, between the centres of dots 4 and 6.
@@ -175,7 +174,7 @@ private slots:
         QVERIFY(writeFile(path("ten.txt"), "10"));
         open(path("full.txt"));
         open(path("ten.txt"));
-        QVERIFY(m_challenge.stored == Pattern{10});  // nothing of full.txt is left
+        QVERIFY(m_challenge->storedPattern() == Pattern{10});  // nothing of full.txt is left
         QCOMPARE(area()->subWindowList().size(), 1); // the one challenge window is reused
         QCOMPARE(area()->currentSubWindow()->windowTitle(), path("ten.txt"));
     }
@@ -222,13 +221,13 @@ private slots:
         QVERIFY(writeFile(path("good.txt"), patternFileBytes({1, 2, 3})));
         QVERIFY(writeFile(path("bad.txt"), bytes));
         open(path("good.txt"));
-        const Pattern before = m_challenge.stored;
+        const Pattern before = m_challenge->storedPattern();
         m_dialogs.clear();
         open(path("bad.txt"));
         QCOMPARE(m_dialogs.messages().size(), 1);
         const QString text = m_dialogs.messages()[0].text;
         QVERIFY2(text.contains(path("bad.txt")) && text.contains(line), qPrintable(text));
-        QVERIFY(m_challenge.stored == before);
+        QVERIFY(m_challenge->storedPattern() == before);
         QCOMPARE(area()->currentSubWindow()->windowTitle(), path("good.txt"));
     }
 
@@ -357,12 +356,12 @@ private slots:
         if (opens) {
             QVERIFY(challenge());
             QCOMPARE(area()->currentSubWindow()->windowTitle(), shown);
-            QCOMPARE(m_challenge.stored[0], std::int16_t(5));
+            QCOMPARE(m_challenge->storedPattern()[0], std::int16_t(5));
         } else {
             const QString text = m_dialogs.messages()[0].text;
             QVERIFY2(text.contains(QLatin1Char('"') + shown + QLatin1Char('"')), qPrintable(text));
             QVERIFY(area()->subWindowList().isEmpty());
-            QCOMPARE(m_challenge.stored[0], std::int16_t(0));
+            QCOMPARE(m_challenge->storedPattern()[0], std::int16_t(0));
         }
     }
 

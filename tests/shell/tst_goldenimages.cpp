@@ -13,7 +13,6 @@
 // background.
 #include "grid/challengewindow.h"
 #include "grid/editorwindow.h"
-#include "logic/challengestate.h"
 #include "logic/gridlayout.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"

@@ -3,7 +3,7 @@
 // status bar, and the remembered placement.
 #include "forms/pictures.h"
 #include "forms/twips.h"
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/frameinput.h"
@@ -54,7 +54,7 @@ class TestMainFrame : public QObject {
 private:
     FakeDialogs m_dialogs;
     AppContext m_context{m_dialogs, QString()};
-    ChallengeState m_challenge;
+    GridModel m_challenge{GridModel::Kind::Challenge};
     std::unique_ptr<MainFrame> m_frame;
 
     MainFrame &frame() { return *m_frame; }

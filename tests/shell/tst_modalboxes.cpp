@@ -6,7 +6,6 @@
 #include "forms/qtdialogs.h"
 #include "grid/challengewindow.h"
 #include "grid/editorwindow.h"
-#include "logic/challengestate.h"
 #include "shell/mainframe.h"
 #include "support/files.h"
 #include "support/framefixture.h"
@@ -96,8 +95,8 @@ private:
         startFrame(QSize(1400, 900));
         m_frame.reset();
         m_realContext = std::make_unique<AppContext>(AppContext{m_real, m_tmp->path()});
-        m_challenge.stored = patternOf({1});
-        m_frame = std::make_unique<MainFrame>(*m_realContext, m_challenge);
+        m_challenge->setStoredPattern(patternOf({1}));
+        m_frame = std::make_unique<MainFrame>(*m_realContext, *m_challenge);
         m_frame->resize(1400, 900);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -208,7 +207,7 @@ private slots:
         startFrame(QSize(1400, 900));
         GridWindow *window = nullptr;
         if (command == QLatin1String("summit")) {
-            m_challenge.stored = patternOf({1});
+            m_challenge->setStoredPattern(patternOf({1}));
             QVERIFY(writeFile(m_tmp->filePath(QStringLiteral("p.txt")), patternFileBytes({1})));
             m_frame->openFile(m_tmp->filePath(QStringLiteral("p.txt")));
             window = m_frame->challengeWindow();

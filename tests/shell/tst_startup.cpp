@@ -1,6 +1,6 @@
 // Start-up: splash first, held at least one second while events are handled,
 // frame loaded hidden behind it, splash gone before the frame is ever shown.
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "shell/application.h"
 #include "shell/mainframe.h"
 #include "shell/splashwindow.h"
@@ -43,7 +43,7 @@ class TestStartUp : public QObject {
 private:
     FakeDialogs m_dialogs;
     AppContext m_context{m_dialogs, QString()};
-    ChallengeState m_challenge;
+    GridModel m_challenge{GridModel::Kind::Challenge};
 
 private slots:
     void stepsInOrder()

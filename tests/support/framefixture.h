@@ -2,7 +2,7 @@
 // A frame on scripted dialogs, shown for one test function: what the tests of
 // the frame's commands start from. Files go to a temporary folder, which is
 // also the folder Test writes to.
-#include "logic/challengestate.h"
+#include "logic/gridmodel.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 
@@ -16,7 +16,7 @@ struct FrameFixture {
     std::unique_ptr<QTemporaryDir> m_tmp;
     FakeDialogs m_dialogs;
     AppContext m_context{m_dialogs, QString()};
-    ChallengeState m_challenge;
+    std::unique_ptr<GridModel> m_challenge; // the run's challenge
     std::unique_ptr<MainFrame> m_frame;
 
     // From init(): a fresh folder, state and frame of `size`, shown.
@@ -24,9 +24,9 @@ struct FrameFixture {
     {
         m_tmp = std::make_unique<QTemporaryDir>();
         m_context.patternFolder = m_tmp->path();
-        m_challenge = ChallengeState{};
+        m_challenge = std::make_unique<GridModel>(GridModel::Kind::Challenge);
         m_dialogs.clear();
-        m_frame = std::make_unique<MainFrame>(m_context, m_challenge);
+        m_frame = std::make_unique<MainFrame>(m_context, *m_challenge);
         m_frame->resize(size);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));

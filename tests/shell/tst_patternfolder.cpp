@@ -1,6 +1,7 @@
 // Where Test writes: beside the program when a file can be created there, in
 // the user's data folder otherwise (an install under /usr, a read-only mount).
 #include "shell/patternfolder.h"
+#include "shell/placementstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,33 +41,41 @@ private slots:
                     .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
-    // The XDG base directory rules: a relative value is ignored as if unset;
-    // without an absolute HOME there is no user's folder at all.
-    void userFolderFollowsTheXdgRules_data()
+    // The XDG base directory rules, for pattern files and settings alike: a
+    // relative value is ignored as if unset; without an absolute HOME there
+    // is no user's folder at all, and nothing is written relative to the
+    // working folder.
+    void userFoldersFollowTheXdgRules_data()
     {
-        QTest::addColumn<QByteArray>("dataHome"); // null: unset
+        QTest::addColumn<QByteArray>("xdgHome"); // XDG_DATA_HOME and XDG_CONFIG_HOME; null: unset
         QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("XDG_DATA_HOME")
-            << QByteArray("/xdg/data") << QByteArray("/home/u") << "/xdg/data/plimso";
-        QTest::newRow("no XDG_DATA_HOME")
-            << QByteArray() << QByteArray("/home/u") << "/home/u/.local/share/plimso";
-        QTest::newRow("relative XDG_DATA_HOME")
-            << QByteArray("data") << QByteArray("/home/u") << "/home/u/.local/share/plimso";
-        QTest::newRow("relative HOME") << QByteArray("data") << QByteArray("home") << "";
-        QTest::newRow("no HOME") << QByteArray() << QByteArray() << "";
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("XDG_..._HOME") << QByteArray("/xdg") << QByteArray("/home/u")
+                                      << "/xdg/plimso" << "/xdg/plimso/plimso.conf";
+        QTest::newRow("no XDG_..._HOME")
+            << QByteArray() << QByteArray("/home/u") << "/home/u/.local/share/plimso"
+            << "/home/u/.config/plimso/plimso.conf";
+        QTest::newRow("relative XDG_..._HOME")
+            << QByteArray("rel") << QByteArray("/home/u") << "/home/u/.local/share/plimso"
+            << "/home/u/.config/plimso/plimso.conf";
+        QTest::newRow("relative HOME") << QByteArray("rel") << QByteArray("home") << "" << "";
+        QTest::newRow("no HOME") << QByteArray() << QByteArray() << "" << "";
     }
-    void userFolderFollowsTheXdgRules()
+    void userFoldersFollowTheXdgRules()
     {
-        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, xdgHome);
         QFETCH(QByteArray, home);
-        QFETCH(QString, folder);
+        QFETCH(QString, data);
+        QFETCH(QString, settings);
         const auto set = [](const char *name, const QByteArray &value) {
             value.isNull() ? qunsetenv(name) : qputenv(name, value);
         };
-        set("XDG_DATA_HOME", dataHome);
+        set("XDG_DATA_HOME", xdgHome);
+        set("XDG_CONFIG_HOME", xdgHome);
         set("HOME", home);
-        QCOMPARE(patternfolder::userFolder(), folder);
+        QCOMPARE(patternfolder::userFolder(), data);
+        QCOMPARE(PlacementStore::userSettingsFile(), settings);
     }
 };
 

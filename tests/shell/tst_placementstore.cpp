@@ -155,33 +155,11 @@ private slots:
                      .arg(file, qt_error_string(ENOSPC)));
     }
 
-    // Only absolute folders, as the XDG base directory rules ask: nothing is
-    // ever read or written relative to the working folder.
-    void userSettingsFileFollowsTheXdgRules_data()
+    // Without a configuration folder (shell/userfolders.h) nothing is read or
+    // written, and Exit says why.
+    void noFolderNoPlacement()
     {
-        QTest::addColumn<QByteArray>("configHome"); // null: unset
-        QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("XDG_CONFIG_HOME") << QByteArray("/xdg/config") << QByteArray("/home/u")
-                                         << "/xdg/config/plimso/plimso.conf";
-        QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("relcfg") << QByteArray("/home/u")
-                                                  << "/home/u/.config/plimso/plimso.conf";
-        QTest::newRow("relative HOME") << QByteArray("relcfg") << QByteArray("relhome") << "";
-        QTest::newRow("no HOME") << QByteArray() << QByteArray() << "";
-    }
-    void userSettingsFileFollowsTheXdgRules()
-    {
-        QFETCH(QByteArray, configHome);
-        QFETCH(QByteArray, home);
-        QFETCH(QString, file);
-        const auto set = [](const char *name, const QByteArray &value) {
-            value.isNull() ? qunsetenv(name) : qputenv(name, value);
-        };
-        set("XDG_CONFIG_HOME", configHome);
-        set("HOME", home);
-        QCOMPARE(PlacementStore::userSettingsFile(), file);
-        if (!file.isEmpty()) return;
-        PlacementStore none;
+        PlacementStore none{QString()};
         QCOMPARE(none.read(), QRectF(1000, 1000, 6500, 6500));
         QCOMPARE(none.readProblem(), QString());
         QCOMPARE(none.write(QRectF(1500, 1600, 7000, 8000)),

@@ -48,12 +48,7 @@ QRectF GridModel::dotRect(Side side, int index) const
 
 QList<Segment> GridModel::segments(Side side) const
 {
-    if (side == Side::B && m_stored) {
-        QList<int> dots;
-        for (int i = 0; i < kDotCount; ++i) // entry 63 is never drawn
-            if (const int d = dotIndexOf((*m_stored)[size_t(i)]); d >= 0) dots.append(d);
-        return chainOnB(dots);
-    }
+    if (side == Side::B && m_stored) return chainOnB(pathDots(Side::B));
     return m_segments[at(side)];
 }
 
@@ -68,6 +63,16 @@ int GridModel::lastDot() const
     const int count = m_state->dotCount;
     if (count < 1 || count > kPathLength) return -1;
     return dotIndexOf(valueOf(m_state->dotPath[size_t(count - 1)]));
+}
+
+QList<int> GridModel::pathDots(Side side) const
+{
+    if (side == Side::A) return recordedDots(std::clamp(int(m_state->dotCount), 0, kPathLength));
+    if (!m_stored) return m_drawnOnB;
+    QList<int> dots;
+    for (int i = 0; i < kDotCount; ++i) // entry 63 is never drawn
+        if (const int d = dotIndexOf((*m_stored)[size_t(i)]); d >= 0) dots.append(d);
+    return dots;
 }
 
 bool GridModel::recordClick(int index)
@@ -113,6 +118,7 @@ void GridModel::redrawWholePath()
     if (!m_stored) {
         draw(Side::B, pathSegments());
         markPathRed(Side::B);
+        m_drawnOnB = recordedDots(kDotCount);
     }
     emit changed(Side::A, QRectF());
     emit changed(Side::B, QRectF());
@@ -139,6 +145,7 @@ void GridModel::layOut(float innerWidth, float innerHeight)
     if (!m_stored) {
         draw(Side::B, pathSegments());
         markPathRed(Side::B);
+        m_drawnOnB = recordedDots(kDotCount);
     } else {
         markStoredRed();
     }
@@ -150,11 +157,9 @@ void GridModel::layOut(float innerWidth, float innerHeight)
 
 void GridModel::replay()
 {
-    QList<int> dots;
-    for (const PathEntry &entry : m_state->dotPath)
-        if (const int d = dotIndexOf(valueOf(entry)); d >= 0) dots.append(d);
-    draw(Side::B, chainOnB(dots));
-    for (const int d : dots)
+    m_drawnOnB = recordedDots(kPathLength);
+    draw(Side::B, chainOnB(m_drawnOnB));
+    for (const int d : std::as_const(m_drawnOnB))
         setRed(Side::B, d, true);
     emit changed(Side::B, QRectF());
 }
@@ -195,6 +200,14 @@ QList<Segment> GridModel::pathSegments() const
         if (const int d = dotIndexOf(valueOf(m_state->dotPath[size_t(p)])); d >= 0)
             points.append(gridlayout::centre(dotRect(Side::A, d)));
     return chain(points);
+}
+
+QList<int> GridModel::recordedDots(int end) const
+{
+    QList<int> dots;
+    for (int p = 0; p < end; ++p)
+        if (const int d = dotIndexOf(valueOf(m_state->dotPath[size_t(p)])); d >= 0) dots.append(d);
+    return dots;
 }
 
 QList<Segment> GridModel::chainOnB(const QList<int> &dots) const

@@ -2,6 +2,7 @@
 
 #include "grid/appcontext.h"
 #include "grid/commands.h"
+#include "grid/dotgridview.h"
 #include "logic/challengestate.h"
 
 #include <QPushButton>
@@ -13,6 +14,10 @@ ChallengeWindow::ChallengeWindow(AppContext &ctx, ChallengeState &challenge, QWi
                  ctx, kAttemptLineWidth, kPatternLineWidth, parent),
       m_challenge(challenge)
 {
+    //: What the challenge's left grid is for, said by a screen reader.
+    PicA()->setAccessibleName(tr("Your attempt"));
+    //: The challenge's right grid, which shows the stored pattern.
+    PicB()->setAccessibleName(tr("Pattern to repeat"));
     connect(CmdA(), &QPushButton::clicked, this, &ChallengeWindow::summit);
 }
 

@@ -17,11 +17,17 @@
 // ring marks one dot: the arrows move it, Space or Return activate it, and
 // Backspace asks to take back the last click. The ring is drawn only once the
 // keyboard has been used (focus by Tab, or a key), so mouse users never see it.
+//
+// To assistive technology the surface is a table whose cells are the dots
+// (grid/dotgridaccessible.h): the view tells it what changed by child index,
+// the dot's index. The ringed dot has the focus while the view has; a path
+// that changes changes the descriptions of the grid and of its dots.
 #include "forms/colours.h"
 #include "logic/gridlayout.h"
 #include "logic/gridstate.h"
 
 #include <QAccessible>
+#include <QList>
 #include <QWidget>
 #include <array>
 
@@ -68,9 +74,6 @@ public:
     // accessibility action must not wait for that box to close.
     void press(int index);
 
-    // The accessibility interface of dot `index`, alive as long as the view.
-    QAccessibleInterface *dotInterface(int index) const;
-
 signals:
     // A click on a dot, Space or Return on the ringed one, or a Press.
     void dotActivated(int index);
@@ -96,6 +99,10 @@ private:
     void onLaidOut();
     void moveFocusDot(int index);
     QRect ringRect(int index) const;
+    // Tells assistive technology about dot `index` (the view itself for -1).
+    void notify(QAccessible::Event type, int index = -1);
+    void notifyFocusDot();
+    void notifyPathChange();
     // Dots from the bottom of the stack to the top.
     const std::array<int, kDotCount> &paintOrder() const;
 
@@ -104,7 +111,7 @@ private:
     colours::Fill m_background = colours::Fill::fromRole(QPalette::Base);
     int m_lineWidth = 1;
     std::array<QString, kDotCount> m_tips;
-    std::array<QAccessible::Id, kDotCount> m_accessibleIds{};
+    QList<int> m_heardPath; // the path as assistive technology was last told of it
     int m_pressed = -1;                    // the dot a press began on
     bool m_releaseEndsDoubleClick = false; // the release of a double-click's second press
     int m_focusDot = 0;

@@ -2,6 +2,7 @@
 
 #include "grid/appcontext.h"
 #include "grid/commands.h"
+#include "grid/dotgridview.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -11,6 +12,10 @@ EditorWindow::EditorWindow(AppContext &ctx, QWidget *parent)
                  std::make_unique<GridModel>(initialGeometry(forms::griddefs::editor())), ctx,
                  kLineWidth, kLineWidth, parent)
 {
+    //: What the editor's left grid is for, said by a screen reader.
+    PicA()->setAccessibleName(tr("Your path"));
+    //: The editor's right grid, which repeats the path Test saved.
+    PicB()->setAccessibleName(tr("Replay"));
     connect(CmdTest(), &QPushButton::clicked, this, &EditorWindow::test);
 }
 

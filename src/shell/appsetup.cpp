@@ -1,7 +1,9 @@
 #include "shell/appsetup.h"
 
 #include "forms/pictures.h"
+#include "grid/dotgridaccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -24,6 +26,8 @@ void configureApplication()
                                                             QStringLiteral("AR PL UMing TW MBE"),
                                                             QStringLiteral("Noto Sans CJK TC"),
                                                             QStringLiteral("Noto Serif CJK TC")});
+    // Assistive technology meets each dot grid as a table of dots.
+    QAccessible::installFactory(&dotGridAccessibleFactory);
 }
 
 std::unique_ptr<QTranslator> installQtTranslations(const QLocale &locale)

@@ -151,6 +151,11 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
         <extracomment>%2 says why (&quot;it is not a regular file&quot;, or the system&apos;s reason).</extracomment>
         <translation>無法儲存圖片「%1」：%2</translation>
     </message>
+    <message>
+        <source>The picture %1 was saved in %2.</source>
+        <extracomment>Said by a screen reader: %1 is the file&apos;s name, %2 the folder it is in.</extracomment>
+        <translation>圖片 %1 已儲存在 %2。</translation>
+    </message>
 </context>
 <context>
     <name>PatternRefusal</name>
@@ -260,6 +265,11 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
         <source>The pattern file &quot;%1&quot; could not be written: %2</source>
         <extracomment>%2 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
         <translation>無法寫入圖案檔「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The pattern file %1 was written in %2.</source>
+        <extracomment>Said by a screen reader: %1 is the file&apos;s name, %2 the folder it is in.</extracomment>
+        <translation>圖案檔 %1 已寫入 %2。</translation>
     </message>
 </context>
 </TS>

@@ -121,3 +121,8 @@ bool QtDialogs::printerDialog(QWidget *parent, const QString &title)
     disablePageRange(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
+
+void QtDialogs::announce(QWidget *parent, const QString &text)
+{
+    m_announcer.announce(parent, text);
+}

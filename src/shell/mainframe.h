@@ -61,6 +61,8 @@ public:
     // relative path is taken from the working directory), and becomes the
     // active window.
     void openFile(const QString &path);
+    // File > Save: the active window's left grid as a bitmap, where the user
+    // chooses. A refusal is a message; a written file is told to a screen reader.
     void save();
     void print();
     // Reads a pattern file into the stored pattern; a file that is not a

@@ -184,7 +184,8 @@ QAccessible::State DotAccessible::state() const
 
 void *DotAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface *>(this);
+    if (type == QAccessible::ActionInterface)
+        return static_cast<QAccessibleActionInterface *>(this);
     if (type == QAccessible::TableCellInterface)
         return static_cast<QAccessibleTableCellInterface *>(this);
     return nullptr;

@@ -111,7 +111,7 @@ private:
     colours::Fill m_background = colours::Fill::fromRole(QPalette::Base);
     int m_lineWidth = 1;
     std::array<QString, kDotCount> m_tips;
-    QList<int> m_heardPath; // the path as assistive technology was last told of it
+    QList<int> m_heardPath;                // the path as assistive technology was last told of it
     int m_pressed = -1;                    // the dot a press began on
     bool m_releaseEndsDoubleClick = false; // the release of a double-click's second press
     int m_focusDot = 0;

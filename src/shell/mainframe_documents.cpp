@@ -125,8 +125,9 @@ void MainFrame::save()
     const QString native = QDir::toNativeSeparators(file);
     const qsizetype slash = native.lastIndexOf(QDir::separator());
     //: Said by a screen reader: %1 is the file's name, %2 the folder it is in.
-    m_context.dialogs.announce(this, tr("The picture %1 was saved in %2.")
-                                         .arg(native.mid(slash + 1), native.left(std::max<qsizetype>(slash, 1))));
+    m_context.dialogs.announce(
+        this, tr("The picture %1 was saved in %2.")
+                  .arg(native.mid(slash + 1), native.left(std::max<qsizetype>(slash, 1))));
 }
 
 void MainFrame::print()

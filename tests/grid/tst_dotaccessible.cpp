@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(place->table(), surface);
         QCOMPARE(cell->text(QAccessible::Name),
                  QStringLiteral("row %1 column %2").arg(row + 1).arg(column + 1));
-        QCOMPARE(cell->rect(), QRect(w.PicA()->mapToGlobal(w.PicA()->dotRect(dot).topLeft()),
-                                     QSize(16, 16)));
+        QCOMPARE(cell->rect(),
+                 QRect(w.PicA()->mapToGlobal(w.PicA()->dotRect(dot).topLeft()), QSize(16, 16)));
         QCOMPARE(surface->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
         QVERIFY(!table->cellAt(7, 0) && !table->cellAt(0, 9));
 

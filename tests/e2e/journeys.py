@@ -35,10 +35,10 @@ def shot(s, name, acc=None):
         s.screenshot(os.path.join(SHOTS, name + ".png"), s.extents(acc) if acc else None)
 
 
-def run(app, body, placement=BIG_FRAME, arguments=None, in_place=False):
+def run(app, body, placement=BIG_FRAME, arguments=None, in_place=False, screen_reader=False):
     """Runs `body` on a fresh desktop with plimso started; `arguments(session)`, when
     given, prepares what the command line names and returns its arguments."""
-    s = Session(app, placement=placement, in_place=in_place)
+    s = Session(app, placement=placement, in_place=in_place, screen_reader=screen_reader)
     try:
         s.start(*(arguments(s) if arguments else ()))
         body(s)
@@ -412,6 +412,45 @@ def journey_screen_reader_drawing(app):
         data = open(path, "rb").read()
         check(data == pattern_bytes([5, 14, 23, 14]), f"Default.txt holds {data!r}")
     run(app, body)
+
+
+def journey_screen_reader_speaks(app):
+    """Orca, keyboard only: the grid entered, the first Space's new state, where a move
+    lands, a dot's step in the path, and the file Test wrote are spoken."""
+    def body(s):
+        orca = s.screen_reader
+        frame(s)
+        (window,) = s.x_windows()
+        s.xdotool("windowfocus", "--sync", window)
+        s.key("ctrl+n")
+        s.child_window("Document 1")
+        heard = orca.wait_said("Replay")  # the editor opens on its replay grid
+        heard = orca.wait_said("row 1 column 1 check box not checked", heard)
+        # Past Refresh and Test to the left grid, as a listener does: key by key.
+        for spoken in ("Refresh push button", "Test push button"):
+            s.key("Tab")
+            heard = orca.wait_said(spoken, heard)
+        s.key("Tab")
+        heard = orca.wait_said("Your path", heard)
+        heard = orca.wait_said("row 1 column 1 check box not checked", heard)
+        s.key("space")  # the first Space after Tab lands on the dot Orca has in focus
+        heard = orca.wait_said("checked", heard, exact=True)
+        s.key("Right", "Down")
+        heard = orca.wait_said("row 2 column 2 check box not checked", heard)
+        s.key("space")
+        heard = orca.wait_said("checked", heard, exact=True)
+        s.key("Up", "Left")
+        heard = orca.wait_said("row 1 column 1 check box checked", heard)
+        heard = orca.wait_said("step 1 of 2", heard)
+        s.key("shift+Tab")
+        heard = orca.wait_said("Test push button", heard)
+        s.key("space")
+        s.wait_top_window("INPUT", "dialog")
+        s.key("Return")  # the default answer, Default.txt
+        orca.wait_said(f"The pattern file Default.txt was written in {s.app_dir}.", heard)
+        data = open(os.path.join(s.app_dir, "Default.txt"), "rb").read()
+        check(data == pattern_bytes([1, 11]), f"Default.txt holds {data!r}")
+    run(app, body, screen_reader=True)
 
 
 def journey_read_only_program_folder(app):

@@ -131,121 +131,75 @@ class Xvfb:
 
 
 class ScreenReader:
-    """Orca with a settings folder of its own, speaking through a speech-dispatcher
-    of its own that logs every message it queues and plays them into nothing."""
-
-    QUEUED = "Queueing message |"
+    """Orca with a settings folder of its own, speaking through a speech-dispatcher of
+    its own into ALSA's null device; every message queued is in speech-dispatcher's log."""
 
     def __init__(self, work, env):
         for tool in ("orca", "speech-dispatcher"):
             if not shutil.which(tool):
                 raise Skip(f"{tool} is not installed")
-        self.orca = self.speech = None
-        try:
-            self._start(work, env)
+        logs, config = os.path.join(work, "speech"), os.path.join(work, "speech-dispatcher")
+        self.log = os.path.join(logs, "speech-dispatcher.log")
+        os.makedirs(logs)
+        with open(os.path.join(env["HOME"], ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")
+        shutil.copytree("/etc/speech-dispatcher", config)  # but ALSA: no PulseAudio runs
+        with open(os.path.join(config, "speechd.conf"), "a") as f:
+            f.write('\nAudioOutputMethod "alsa"\n')
+        quiet = dict(env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs = [subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-l", "5",
+                                        "-L", logs, "-C", config], **quiet)]
+        try:  # Orca must find this one, not start one of its own
+            socket = os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+            wait_until(lambda: os.path.exists(socket), 30, what="speech-dispatcher")
+            self.procs.append(subprocess.Popen(
+                self._alone() + ["orca", "-u", os.path.join(work, "orca")], **quiet))
+            wait_until(self.said, 60, what="Orca's first words")
         except BaseException:
             self.stop()
             raise
 
-    def _start(self, work, env):
-        self.logs = os.path.join(work, "speech")
-        os.makedirs(self.logs)
-        with open(os.path.join(env["HOME"], ".asoundrc"), "w") as f:
-            f.write("pcm.!default { type null }\n")
-        # The system's settings, but sound through ALSA (PulseAudio is not running).
-        config = os.path.join(work, "speech-dispatcher")
-        shutil.copytree("/etc/speech-dispatcher", config)
-        with open(os.path.join(config, "speechd.conf"), "a") as f:
-            f.write('\nAudioOutputMethod "alsa"\n')
-        self._messages, self._message, self._offset, self._pending = [], None, 0, b""
-        self.speech = subprocess.Popen(
-            ["speech-dispatcher", "--run-single", "--timeout", "0", "--log-level", "5",
-             "--log-dir", self.logs, "--config-dir", config], env=env,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # Orca must find this one, not start one of its own that logs elsewhere.
-        socket = os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        wait_until(lambda: os.path.exists(socket), 30, what="speech-dispatcher's socket")
-        self.orca_log = open(os.path.join(self.logs, "orca.log"), "w")
-        # Orca's account of every event, for a kept folder (PLIMSO_E2E_KEEP).
-        debug = ["--debug-file", os.path.join(self.logs, "orca-debug.txt")] \
-            if os.environ.get("PLIMSO_E2E_KEEP") else []
-        self.orca = subprocess.Popen(
-            self._alone() + ["orca", "--user-prefs", os.path.join(work, "orca")] + debug,
-            env=env, stdout=self.orca_log, stderr=subprocess.STDOUT)
-        wait_until(lambda: self.said() or self.orca.poll() is not None, 60,
-                   what="Orca's first words")
-        if not self.said():
-            with open(self.orca_log.name) as f:
-                why = f.read().strip()
-            if "Another screen reader" in why:
-                raise Skip("another Orca runs for this user, and no process namespace can be "
-                           "made here to keep this one apart from it")
-            raise JourneyFailure(f"Orca ended at start: {why}")
-
     @staticmethod
     def _alone():
-        """A command prefix that runs Orca in a process namespace of its own: Orca
-        refuses to start while any other Orca of the same user runs on the machine
-        (another test, another clone's tests, a person's own)."""
-        if not shutil.which("unshare"):
-            return []
+        """A process namespace of its own, where one can be made: Orca refuses to start
+        while any other Orca of the same user runs on the machine."""
         pid = ["--pid", "--fork", "--mount-proc", "--kill-child"]
         for prefix in (["unshare"] + pid, ["unshare", "--user", "--map-root-user"] + pid):
-            if subprocess.run(prefix + ["true"], stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0:
+            if shutil.which("unshare") and subprocess.run(
+                    prefix + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
                 return prefix
         return []
 
     def said(self):
-        """Every message queued for speech so far, markup taken out, in order."""
+        """Every message queued for speech so far, in order, markup taken out."""
         try:
-            with open(os.path.join(self.logs, "speech-dispatcher.log"), "rb") as f:
-                f.seek(self._offset)
-                chunk = f.read()
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                text = f.read()
         except FileNotFoundError:
             return []
-        self._offset += len(chunk)
-        lines = (self._pending + chunk).split(b"\n")
-        self._pending = lines.pop()  # not ended yet: the next read completes it
-        for line in (raw.decode("utf-8", "replace") for raw in lines):
-            if self._message is None and self.QUEUED in line:
-                self._message = line[line.index(self.QUEUED) + len(self.QUEUED):]
-            elif self._message is not None:
-                self._message += "\n" + line  # a text of several lines
-            if self._message is not None and "| with priority" in self._message:
-                text = self._message[:self._message.rindex("| with priority")]
-                self._messages.append(html.unescape(re.sub(r"<[^>]*>", "", text)).strip())
-                self._message = None
-        return list(self._messages)
-
-    def mark(self):
-        """Where the next message will be: wait_said(..., since=mark()) hears only later ones."""
-        return len(self.said())
+        return [html.unescape(re.sub(r"<[^>]*>", "", m)).strip()
+                for m in re.findall(r"Queueing message \|(.*?)\| with priority", text, re.S)]
 
     def wait_said(self, text, since=0, exact=False, timeout=30):
-        """Waits until a message from `since` on holds `text` (or is it, with `exact`);
-        returns the position after it."""
+        """Waits for a message from position `since` on that holds `text` (or is it,
+        with `exact`); returns the position after it."""
         def heard():
-            for i, m in enumerate(self.said()[since:], since):
-                if (m.rstrip(".") == text.rstrip(".")) if exact else text in m:
-                    return i + 1
-            return None
+            said = self.said()
+            return next((i + 1 for i in range(since, len(said)) if (
+                said[i].rstrip(".") == text if exact else text in said[i])), None)
         try:
-            return wait_until(heard, timeout, what=f"Orca to say {text!r}")
+            return wait_until(heard, timeout, interval=0.2, what=f"Orca to say {text!r}")
         except JourneyFailure as e:
             raise JourneyFailure(f"{e}; it said {self.said()[since:]}") from None
 
     def stop(self):
-        for proc in (self.orca, self.speech):
-            if proc and proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
-        if self.orca:
-            self.orca_log.close()
+        for proc in reversed(self.procs):
+            proc.terminate()
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
 
 
 class Image:

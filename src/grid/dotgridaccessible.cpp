@@ -92,9 +92,9 @@ QAccessibleInterface *DotGridAccessible::child(int index) const
 
 int DotGridAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface *>(child));
     for (int i = 0; i < kDotCount; ++i)
-        if (id && m_cells[size_t(i)] == id) return i;
+        if (m_cells[size_t(i)] && QAccessible::accessibleInterface(m_cells[size_t(i)]) == child)
+            return i;
     return -1;
 }
 

@@ -26,6 +26,19 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
     </message>
 </context>
 <context>
+    <name>ChallengeWindow</name>
+    <message>
+        <source>Your attempt</source>
+        <extracomment>What the challenge&apos;s left grid is for, said by a screen reader.</extracomment>
+        <translation>你的嘗試</translation>
+    </message>
+    <message>
+        <source>Pattern to repeat</source>
+        <extracomment>The challenge&apos;s right grid, which shows the stored pattern.</extracomment>
+        <translation>要重現的圖案</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: plimso [options] [file]</source>
@@ -90,6 +103,61 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
     </message>
 </context>
 <context>
+    <name>DotGridAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the items of a list but the last (&quot;1, 3&quot;).</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last item of a list to the others (&quot;1, 3 and 5&quot;).</extracomment>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <extracomment>Where a dot stands in its grid; %1 is its row, %2 its column, both from 1.</extracomment>
+        <translation>第 %1 列第 %2 欄</translation>
+    </message>
+    <message>
+        <source>step %1 of %2</source>
+        <extracomment>A dot&apos;s place in the path: %1 is its step, %2 the number of steps.</extracomment>
+        <translation>第 %1 步，共 %2 步</translation>
+    </message>
+    <message>
+        <source>steps %1 of %2</source>
+        <extracomment>A dot the path passes more than once: %1 lists its steps (&quot;1 and 5&quot;), %2 is the number of steps.</extracomment>
+        <translation>第 %1 步，共 %2 步</translation>
+    </message>
+    <message>
+        <source>no path</source>
+        <translation>沒有路徑</translation>
+    </message>
+    <message>
+        <source>one step: %1</source>
+        <extracomment>A path of one dot; %1 says where it stands.</extracomment>
+        <translation>一步：%1</translation>
+    </message>
+    <message>
+        <source>%1 steps: %2</source>
+        <extracomment>%1 is the number of steps, %2 lists where each dot stands, in order.</extracomment>
+        <translation>%1 步：%2</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Your path</source>
+        <extracomment>What the editor&apos;s left grid is for, said by a screen reader.</extracomment>
+        <translation>你的路徑</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <extracomment>The editor&apos;s right grid, which repeats the path Test saved.</extracomment>
+        <translation>重播</translation>
+    </message>
+</context>
+<context>
     <name>GridPrint</name>
     <message>
         <source>The printer &quot;%1&quot; did not take the page: nothing was printed.</source>
@@ -123,6 +191,11 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
         <source>The picture &quot;%1&quot; could not be saved: %2</source>
         <extracomment>%2 says why (&quot;it is not a regular file&quot;, or the system&apos;s reason).</extracomment>
         <translation>無法儲存圖片「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The picture %1 was saved in %2.</source>
+        <extracomment>Said by a screen reader: %1 is the file&apos;s name, %2 the folder it is in.</extracomment>
+        <translation>圖片 %1 已儲存在 %2。</translation>
     </message>
 </context>
 <context>
@@ -246,6 +319,11 @@ or start one yourself: Xvfb :99 &amp; DISPLAY=:99 ./plimso</source>
         <source>The pattern file &quot;%1&quot; could not be written: %2</source>
         <extracomment>%2 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
         <translation>無法寫入圖案檔「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The pattern file %1 was written in %2.</source>
+        <extracomment>Said by a screen reader: %1 is the file&apos;s name, %2 the folder it is in.</extracomment>
+        <translation>圖案檔 %1 已寫入 %2。</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #pragma once
-// Every modal interaction of the program goes through this interface: the
-// application uses real Qt dialogs (QtDialogs), tests a scripted fake.
+// Every modal interaction of the program goes through this interface, and so
+// does what it tells a screen reader without a box: the application uses real
+// Qt dialogs (QtDialogs), tests a scripted fake.
 #include <QString>
 
 class QPrinter;
@@ -29,6 +30,9 @@ public:
     // up as the user chooses (a printer or a PDF file, the colour mode, ...);
     // page-range selection disabled. True when confirmed.
     virtual bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) = 0;
+    // An outcome a sighted user sees drawn ("... was written"), told to a
+    // screen reader; nothing shows and nothing waits.
+    virtual void announce(QWidget *parent, const QString &text) = 0;
 
     static QString applicationTitle() { return QStringLiteral("plimso"); }
 };

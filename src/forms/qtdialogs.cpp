@@ -151,3 +151,8 @@ bool QtDialogs::printerDialog(QWidget *parent, const QString &title, QPrinter &p
     delete dialog.data();
     return confirmed;
 }
+
+void QtDialogs::announce(QWidget *parent, const QString &text)
+{
+    m_announcer.announce(parent, text);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "forms/announcer.h"
 #include "forms/dialogs.h"
 
 class QPrintDialog;
@@ -14,6 +15,10 @@ public:
                          const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) override;
+    void announce(QWidget *parent, const QString &text) override;
+
+private:
+    Announcer m_announcer;
 };
 
 // Keeps the page-range choices of `dialog` ("Pages from … to …", "Pages")

@@ -3,6 +3,7 @@
 #include "forms/modalbox.h"
 #include "grid/appcontext.h"
 #include "grid/commands.h"
+#include "grid/dotgridview.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -11,6 +12,10 @@ ChallengeWindow::ChallengeWindow(AppContext &ctx, GridModel &challenge, QWidget 
     : GridWindow(forms::griddefs::challenge(), challenge, ctx, kAttemptLineWidth, kPatternLineWidth,
                  parent)
 {
+    //: What the challenge's left grid is for, said by a screen reader.
+    PicA()->setAccessibleName(tr("Your attempt"));
+    //: The challenge's right grid, which shows the stored pattern.
+    PicB()->setAccessibleName(tr("Pattern to repeat"));
     connect(CmdA(), &QPushButton::clicked, this, &ChallengeWindow::summit);
 }
 

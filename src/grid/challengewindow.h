@@ -2,6 +2,7 @@
 // The pattern challenge window (object name `frmOldFile`): the user redraws
 // the stored pattern (shown on PicB) on PicA. It shows the run's challenge
 // model, which outlives the window: a later window shows what a close left.
+// A screen reader hears the grids as "Your attempt" and "Pattern to repeat".
 #include "grid/gridwindow.h"
 
 class ChallengeWindow : public GridWindow {

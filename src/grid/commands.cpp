@@ -84,6 +84,9 @@ QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridMo
         return QString();
     }
     model.replay();
+    //: Said by a screen reader: %1 is the file's name, %2 the folder it is in.
+    dialogs.announce(parent, TestCommand::tr("The pattern file %1 was written in %2.")
+                                 .arg(name, QDir::toNativeSeparators(folder)));
     return file;
 }
 

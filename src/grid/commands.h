@@ -19,7 +19,8 @@ class QWidget;
 // testTargetProblem), and a folder that cannot be made or a file that cannot be
 // written are reported (with the full path and the system's reason) and
 // nothing is drawn. Otherwise `folder` is created if missing, the model's path
-// is written to folder + "/" + name and replayed on B.
+// is written to folder + "/" + name and replayed on B, and a screen reader is
+// told the file's name and folder.
 // Returns the path written, or an empty string when nothing was written.
 QString runTest(Dialogs &dialogs, QWidget *parent, const QString &folder, GridModel &model);
 

@@ -2,7 +2,6 @@
 
 #include "forms/modalbox.h"
 #include "forms/twips.h"
-#include "grid/dotgridaccessible.h"
 #include "logic/gridmodel.h"
 
 #include <QHelpEvent>
@@ -22,20 +21,13 @@ DotGridView::DotGridView(GridModel &model, Side side, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // the pointing hand over dots
-    QAccessible::installFactory(&dotGridAccessibleFactory);
-    for (int i = 0; i < kDotCount; ++i)
-        m_accessibleIds[size_t(i)] =
-            QAccessible::registerAccessibleInterface(new DotAccessible(this, i));
+    m_heardPath = m_model.pathDots(m_side);
     connect(&m_model, &GridModel::changed, this, &DotGridView::onChanged);
     connect(&m_model, &GridModel::dotChanged, this, &DotGridView::onDotChanged);
     connect(&m_model, &GridModel::laidOut, this, &DotGridView::onLaidOut);
 }
 
-DotGridView::~DotGridView()
-{
-    for (const QAccessible::Id id : m_accessibleIds)
-        QAccessible::deleteAccessibleInterface(id);
-}
+DotGridView::~DotGridView() = default;
 
 void DotGridView::setBackground(const colours::Fill &fill)
 {
@@ -123,12 +115,6 @@ void DotGridView::press(int index)
         QTimer::singleShot(0, this, [this, index] {
             if (!isBehindModalBox(this)) emit dotActivated(index);
         });
-}
-
-QAccessibleInterface *DotGridView::dotInterface(int index) const
-{
-    if (index < 0 || index >= kDotCount) return nullptr;
-    return QAccessible::accessibleInterface(m_accessibleIds[size_t(index)]);
 }
 
 void DotGridView::paintEvent(QPaintEvent *event)
@@ -233,10 +219,9 @@ void DotGridView::focusInEvent(QFocusEvent *event)
         m_focusDot = last >= 0 ? last : 0;
     }
     update(ringRect(m_focusDot));
-    if (QAccessible::isActive()) {
-        QAccessibleEvent focus(dotInterface(m_focusDot), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    // Qt tells of the view's own focus once this returns, which would take
+    // the focus back from the dot: the dot's comes after it.
+    QMetaObject::invokeMethod(this, &DotGridView::notifyFocusDot, Qt::QueuedConnection);
 }
 
 void DotGridView::focusOutEvent(QFocusEvent *event)
@@ -262,6 +247,7 @@ bool DotGridView::event(QEvent *event)
 void DotGridView::onChanged(Side side, const QRectF &area)
 {
     if (side != m_side) return;
+    notifyPathChange();
     if (area.isNull()) return update();
     const int m = m_lineWidth + 2;
     const QRectF px(twips::toPixels(area.topLeft()), twips::toPixels(area.bottomRight()));
@@ -275,7 +261,8 @@ void DotGridView::onDotChanged(Side side, int index)
     if (QAccessible::isActive()) {
         QAccessible::State checked;
         checked.checked = true;
-        QAccessibleStateChangeEvent change(dotInterface(index), checked);
+        QAccessibleStateChangeEvent change(this, checked);
+        change.setChild(index);
         QAccessible::updateAccessibility(&change);
     }
 }
@@ -283,11 +270,8 @@ void DotGridView::onDotChanged(Side side, int index)
 void DotGridView::onLaidOut()
 {
     update();
-    if (!QAccessible::isActive()) return;
-    for (int i = 0; i < kDotCount; ++i) {
-        QAccessibleEvent moved(dotInterface(i), QAccessible::LocationChanged);
-        QAccessible::updateAccessibility(&moved);
-    }
+    for (int i = 0; i < kDotCount && QAccessible::isActive(); ++i)
+        notify(QAccessible::LocationChanged, i);
 }
 
 void DotGridView::moveFocusDot(int index)
@@ -296,13 +280,38 @@ void DotGridView::moveFocusDot(int index)
     update(ringRect(m_focusDot));
     m_focusDot = index;
     update(ringRect(m_focusDot));
-    if (hasFocus() && QAccessible::isActive()) {
-        QAccessibleEvent focus(dotInterface(index), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    notifyFocusDot();
 }
 
 QRect DotGridView::ringRect(int index) const
 {
     return dotRect(index).adjusted(-4, -4, 4, 4);
+}
+
+void DotGridView::notify(QAccessible::Event type, int index)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(this, type);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+}
+
+void DotGridView::notifyFocusDot()
+{
+    if (hasFocus()) notify(QAccessible::Focus, m_focusDot);
+}
+
+void DotGridView::notifyPathChange()
+{
+    QList<int> path = m_model.pathDots(m_side);
+    if (path == m_heardPath) return;
+    // A dot's steps are counted in the whole path: every dot on either path is told.
+    std::array<bool, kDotCount> told{};
+    for (const QList<int> *p : {&m_heardPath, &path})
+        for (const int dot : *p)
+            told[size_t(dot)] = true;
+    m_heardPath = std::move(path);
+    notify(QAccessible::DescriptionChanged);
+    for (int i = 0; i < kDotCount; ++i)
+        if (told[size_t(i)]) notify(QAccessible::DescriptionChanged, i);
 }

@@ -17,12 +17,18 @@
 // ring marks one dot: the arrows move it, Space or Return activate it, and
 // Backspace asks to take back the last click. The ring is drawn only once the
 // keyboard has been used (focus by Tab, or a key), so mouse users never see it.
+//
+// To assistive technology the surface is a table whose cells are the dots
+// (grid/dotgridaccessible.h): the view tells it what changed by child index,
+// the dot's index. The ringed dot has the focus while the view has; a path
+// that changes changes the descriptions of the grid and of its dots.
 #include "forms/colours.h"
 #include "grid/surfacepainter.h"
 #include "logic/gridlayout.h"
 #include "logic/gridstate.h"
 
 #include <QAccessible>
+#include <QList>
 #include <QWidget>
 #include <array>
 
@@ -72,9 +78,6 @@ public:
     // happens while a modal box is open (forms/modalbox.h), as for a click.
     void press(int index);
 
-    // The accessibility interface of dot `index`, alive as long as the view.
-    QAccessibleInterface *dotInterface(int index) const;
-
 signals:
     // A click on a dot, Space or Return on the ringed one, or a Press.
     void dotActivated(int index);
@@ -100,6 +103,10 @@ private:
     void onLaidOut();
     void moveFocusDot(int index);
     QRect ringRect(int index) const;
+    // Tells assistive technology about dot `index` (the view itself for -1).
+    void notify(QAccessible::Event type, int index = -1);
+    void notifyFocusDot();
+    void notifyPathChange();
 
     GridModel &m_model;
     Side m_side;
@@ -107,7 +114,7 @@ private:
     colours::Fill m_background = colours::Fill::fromRole(QPalette::Base);
     int m_lineWidth = 1;
     std::array<QString, kDotCount> m_tips;
-    std::array<QAccessible::Id, kDotCount> m_accessibleIds{};
+    QList<int> m_heardPath;                // the path as assistive technology was last told of it
     int m_pressed = -1;                    // the dot a press began on
     bool m_releaseEndsDoubleClick = false; // the release of a double-click's second press
     int m_focusDot = 0;

@@ -3,6 +3,7 @@
 #include "forms/modalbox.h"
 #include "grid/appcontext.h"
 #include "grid/commands.h"
+#include "grid/dotgridview.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -11,6 +12,10 @@ EditorWindow::EditorWindow(AppContext &ctx, QWidget *parent)
     : GridWindow(forms::griddefs::editor(), std::make_unique<GridModel>(GridModel::Kind::Editor),
                  ctx, kLineWidth, kLineWidth, parent)
 {
+    //: What the editor's left grid is for, said by a screen reader.
+    PicA()->setAccessibleName(tr("Your path"));
+    //: The editor's right grid, which repeats the path Test saved.
+    PicB()->setAccessibleName(tr("Replay"));
     connect(CmdTest(), &QPushButton::clicked, this, &EditorWindow::test);
 }
 

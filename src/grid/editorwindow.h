@@ -1,7 +1,8 @@
 #pragma once
 // The pattern editor window (object name `frmDocument`): the user records a
 // path on PicA; PicB repeats it on every full redraw and shows the Test
-// replay. Each instance owns its model and path.
+// replay. Each instance owns its model and path. A screen reader hears the
+// grids as "Your path" and "Replay".
 #include "grid/gridwindow.h"
 
 class EditorWindow : public GridWindow {

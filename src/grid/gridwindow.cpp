@@ -51,7 +51,6 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, GridModel &model, App
     const auto surface = [&](Side side, const gd::Control &c, const colours::Fill &back, int width) {
         auto *view = new DotGridView(m_model, side, this);
         view->setObjectName(QString::fromLatin1(c.name));
-        view->setAccessibleName(view->objectName());
         view->setBackground(back);
         view->setLineWidth(width);
         return view;

@@ -35,6 +35,7 @@ void GridModel::startWindow(const GridGeometry &initial)
     m_dotsB = initial.dotsB;
     for (auto &shown : m_segments)
         shown.clear();
+    m_drawnOnB.clear();
     m_redA.fill(false);
     m_redB.fill(false);
     if (m_kind == Kind::Challenge) markStoredRed();
@@ -55,12 +56,7 @@ QRectF GridModel::dotRect(Side side, int index) const
 
 QList<Segment> GridModel::segments(Side side) const
 {
-    if (side == Side::B && m_kind == Kind::Challenge) {
-        QList<int> dots;
-        for (int i = 0; i < kDotCount; ++i) // entry 63 is never drawn
-            if (const int d = dotIndexOf(m_stored[size_t(i)]); d >= 0) dots.append(d);
-        return chainOnB(dots);
-    }
+    if (side == Side::B && m_kind == Kind::Challenge) return chainOnB(pathDots(Side::B));
     return m_segments[at(side)];
 }
 
@@ -75,6 +71,16 @@ int GridModel::lastDot() const
     const int count = m_state.dotCount;
     if (count < 1 || count > kPathLength) return -1;
     return dotIndexOf(valueOf(m_state.dotPath[size_t(count - 1)]));
+}
+
+QList<int> GridModel::pathDots(Side side) const
+{
+    if (side == Side::A) return recordedDots(std::clamp(int(m_state.dotCount), 0, kPathLength));
+    if (m_kind == Kind::Editor) return m_drawnOnB;
+    QList<int> dots;
+    for (int i = 0; i < kDotCount; ++i) // entry 63 is never drawn
+        if (const int d = dotIndexOf(m_stored[size_t(i)]); d >= 0) dots.append(d);
+    return dots;
 }
 
 bool GridModel::recordClick(int index)
@@ -122,6 +128,7 @@ void GridModel::redrawWholePath()
     if (m_kind == Kind::Editor) {
         draw(Side::B, pathSegments());
         markPathRed(Side::B);
+        m_drawnOnB = recordedDots(kDotCount);
     }
     emit changed(Side::A, QRectF());
     emit changed(Side::B, QRectF());
@@ -148,6 +155,7 @@ void GridModel::layOut(float innerWidth, float innerHeight)
     if (m_kind == Kind::Editor) {
         draw(Side::B, pathSegments());
         markPathRed(Side::B);
+        m_drawnOnB = recordedDots(kDotCount);
     } else {
         markStoredRed();
     }
@@ -159,11 +167,9 @@ void GridModel::layOut(float innerWidth, float innerHeight)
 
 void GridModel::replay()
 {
-    QList<int> dots;
-    for (const PathEntry &entry : m_state.dotPath)
-        if (const int d = dotIndexOf(valueOf(entry)); d >= 0) dots.append(d);
-    draw(Side::B, chainOnB(dots));
-    for (const int d : dots)
+    m_drawnOnB = recordedDots(kPathLength);
+    draw(Side::B, chainOnB(m_drawnOnB));
+    for (const int d : std::as_const(m_drawnOnB))
         setRed(Side::B, d, true);
     emit changed(Side::B, QRectF());
 }
@@ -207,6 +213,14 @@ QList<Segment> GridModel::pathSegments() const
         if (const int d = dotIndexOf(valueOf(m_state.dotPath[size_t(p)])); d >= 0)
             points.append(gridlayout::centre(dotRect(Side::A, d)));
     return chain(points);
+}
+
+QList<int> GridModel::recordedDots(int end) const
+{
+    QList<int> dots;
+    for (int p = 0; p < end; ++p)
+        if (const int d = dotIndexOf(valueOf(m_state.dotPath[size_t(p)])); d >= 0) dots.append(d);
+    return dots;
 }
 
 QList<Segment> GridModel::chainOnB(const QList<int> &dots) const

@@ -85,6 +85,11 @@ public:
     bool isRed(Side side, int index) const;
     // The dot of the last recorded click, or -1 while the path is empty.
     int lastDot() const;
+    // The dots of the path a surface shows, in the order they are joined: on A
+    // the recorded clicks; on B the stored pattern in file order (challenge),
+    // or the path the last replay or full redraw drew there (editor). Entries
+    // that name no dot are left out; a dot the path passes twice is listed twice.
+    QList<int> pathDots(Side side) const;
 
     // A click on dot `index` (0..62) of A: the dot turns red, a segment joins
     // the previous click's centre to this one (a point for the first click of
@@ -131,6 +136,8 @@ signals:
 
 private:
     QList<Segment> pathSegments() const;
+    // The dots entries [0, end) of the path name, in order.
+    QList<int> recordedDots(int end) const;
     QList<Segment> chainOnB(const QList<int> &dots) const;
     void draw(Side side, const QList<Segment> &segments);
     void erase(Side side, const QList<Segment> &segments);
@@ -147,6 +154,7 @@ private:
     std::array<QPointF, kPathLength> m_dotsA{};
     std::array<QPointF, kDotCount> m_dotsB{};
     std::array<QList<Segment>, 2> m_segments; // by Side; B unused in a challenge
+    QList<int> m_drawnOnB;                    // the editor's: the path last drawn on B
     std::array<bool, kPathLength> m_redA{};
     std::array<bool, kDotCount> m_redB{};
 };

@@ -2,6 +2,7 @@
 
 #include "forms/pictures.h"
 #include "grid/childwindowaccessible.h"
+#include "grid/dotgridaccessible.h"
 #include "shell/userfolders.h"
 
 #include <QAccessible>
@@ -24,7 +25,6 @@ void configureApplication()
     // No display name: the window system would append it to every title, and
     // the prompt must read "INPUT", not "INPUT — plimso".
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures::greenDotImage())));
-    QAccessible::installFactory(&childWindowAccessibleFactory);
     // Qt keeps settings of its own there too (the file dialogs' history): in
     // the same folder as the program's, never relative to the working folder.
     // Without one, a path below /dev/null, where no file can ever be made.
@@ -37,6 +37,10 @@ void configureApplication()
                                                             QStringLiteral("AR PL UMing TW MBE"),
                                                             QStringLiteral("Noto Sans CJK TC"),
                                                             QStringLiteral("Noto Serif CJK TC")});
+    // Assistive technology meets each dot grid as a table of dots, and each
+    // child window by its exact caption.
+    QAccessible::installFactory(&dotGridAccessibleFactory);
+    QAccessible::installFactory(&childWindowAccessibleFactory);
 }
 
 std::unique_ptr<QTranslator> installQtTranslations(const QLocale &locale)

@@ -1,7 +1,8 @@
 #pragma once
 // What the application object needs before any window exists: its names (the
-// settings store uses them), the stand-in for the definitions' font, and the
-// texts in the user's language, Qt's and the program's own.
+// settings store uses them), the stand-in for the definitions' font, what
+// assistive technology is to make of the dot grids, and the texts in the
+// user's language, Qt's and the program's own.
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
@@ -14,7 +15,8 @@ namespace appsetup {
 // windows' accessibility (grid/childwindowaccessible.h); the desktop entry's name
 // "io.github.plimso.Plimso", by which Wayland compositors match the windows to
 // the installed entry and its icon; the font family "新細明體" mapped to an
-// installed Traditional Chinese face.
+// installed Traditional Chinese face; the dot grids' accessibility
+// (grid/dotgridaccessible.h).
 void configureApplication();
 
 // Qt's own texts (its dialogs' buttons and labels: 是(&Y), 否(&N), 確定, 取消

@@ -58,6 +58,8 @@ private slots:
     // to), then opens it as openFile does.
     void open();
     void closeDocument();
+    // The active window's left grid as a bitmap, where the user chooses. A
+    // refusal is a message; a written file is told to a screen reader.
     void save();
     void properties();
     void print();

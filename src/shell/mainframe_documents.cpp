@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrinter>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -97,10 +98,19 @@ void MainFrame::save()
         why = tr("it is not a regular file");
     else if (const WriteResult written = writeBitmapFile(grid->inputGridImage(), file); !written.ok)
         why = systemReason(written.error);
-    if (why)
+    if (why) {
         //: %2 says why ("it is not a regular file", or the system's reason).
         m_context.dialogs.message(this, tr("The picture \"%1\" could not be saved: %2")
                                             .arg(QDir::toNativeSeparators(file), *why));
+        return;
+    }
+    // Split as text: QFileInfo would lose bytes of a name that is not UTF-8.
+    const QString native = QDir::toNativeSeparators(file);
+    const qsizetype slash = native.lastIndexOf(QDir::separator());
+    //: Said by a screen reader: %1 is the file's name, %2 the folder it is in.
+    m_context.dialogs.announce(
+        this, tr("The picture %1 was saved in %2.")
+                  .arg(native.mid(slash + 1), native.left(std::max<qsizetype>(slash, 1))));
 }
 
 void MainFrame::print()

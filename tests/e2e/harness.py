@@ -7,12 +7,18 @@ A journey is a function taking the path of the plimso executable. Run one with
     dbus-run-session -- /usr/bin/python3 run.py --app PATH --journey NAME
 Exit codes: 0 passed, 1 failed, 77 skipped (no X server or a needed tool).
 
+A session may run a real screen reader beside plimso: Orca, speaking through
+speech-dispatcher into ALSA's null device; what it says is read from
+speech-dispatcher's log.
+
 PLIMSO_E2E_KEEP=1 keeps each journey's temporary folder (with a screenshot and
 an accessibility tree dump on failure); PLIMSO_E2E_SHOTS=/absolute/folder makes
 the journeys that show something worth seeing save cropped PNGs there.
 """
+import html
 import os
 import random
+import re
 import select
 import shutil
 import signal
@@ -124,6 +130,78 @@ class Xvfb:
                 self.proc.wait()
 
 
+class ScreenReader:
+    """Orca with a settings folder of its own, speaking through a speech-dispatcher of
+    its own into ALSA's null device; every message queued is in speech-dispatcher's log."""
+
+    def __init__(self, work, env):
+        for tool in ("orca", "speech-dispatcher"):
+            if not shutil.which(tool):
+                raise Skip(f"{tool} is not installed")
+        logs, config = os.path.join(work, "speech"), os.path.join(work, "speech-dispatcher")
+        self.log = os.path.join(logs, "speech-dispatcher.log")
+        os.makedirs(logs)
+        with open(os.path.join(env["HOME"], ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")
+        shutil.copytree("/etc/speech-dispatcher", config)  # but ALSA: no PulseAudio runs
+        with open(os.path.join(config, "speechd.conf"), "a") as f:
+            f.write('\nAudioOutputMethod "alsa"\n')
+        quiet = dict(env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs = [subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-l", "5",
+                                        "-L", logs, "-C", config], **quiet)]
+        try:  # Orca must find this one, not start one of its own
+            socket = os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+            wait_until(lambda: os.path.exists(socket), 30, what="speech-dispatcher")
+            self.procs.append(subprocess.Popen(
+                self._alone() + ["orca", "-u", os.path.join(work, "orca")], **quiet))
+            wait_until(self.said, 60, what="Orca's first words")
+        except BaseException:
+            self.stop()
+            raise
+
+    @staticmethod
+    def _alone():
+        """A process namespace of its own, where one can be made: Orca refuses to start
+        while any other Orca of the same user runs on the machine."""
+        pid = ["--pid", "--fork", "--mount-proc", "--kill-child"]
+        for prefix in (["unshare"] + pid, ["unshare", "--user", "--map-root-user"] + pid):
+            if shutil.which("unshare") and subprocess.run(
+                    prefix + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
+                return prefix
+        return []
+
+    def said(self):
+        """Every message queued for speech so far, in order, markup taken out."""
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                text = f.read()
+        except FileNotFoundError:
+            return []
+        return [html.unescape(re.sub(r"<[^>]*>", "", m)).strip()
+                for m in re.findall(r"Queueing message \|(.*?)\| with priority", text, re.S)]
+
+    def wait_said(self, text, since=0, exact=False, timeout=30):
+        """Waits for a message from position `since` on that holds `text` (or is it,
+        with `exact`); returns the position after it."""
+        def heard():
+            said = self.said()
+            return next((i + 1 for i in range(since, len(said)) if (
+                said[i].rstrip(".") == text if exact else text in said[i])), None)
+        try:
+            return wait_until(heard, timeout, interval=0.2, what=f"Orca to say {text!r}")
+        except JourneyFailure as e:
+            raise JourneyFailure(f"{e}; it said {self.said()[since:]}") from None
+
+    def stop(self):
+        for proc in reversed(self.procs):
+            proc.terminate()
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
+
+
 class Image:
     """An RGB grab of a screen rectangle."""
 
@@ -151,14 +229,14 @@ class Session:
     `in_place` (an installed program, say).
     """
 
-    def __init__(self, app_path, placement=None, in_place=False):
+    def __init__(self, app_path, placement=None, in_place=False, screen_reader=False):
         if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
             raise Skip("no session bus: run under dbus-run-session")
         tool = missing_tool()
         if tool:
             raise Skip(f"{tool} is not installed")
         self.work = tempfile.mkdtemp(prefix="plimso-e2e-")
-        self.proc = self.bus = self.x = self.log = None
+        self.proc = self.bus = self.x = self.log = self.screen_reader = None
         self.started_at = None
         if in_place:
             self.app = os.path.abspath(app_path)
@@ -179,6 +257,8 @@ class Session:
             self.store_placement(*placement)
         try:
             self._start_desktop()
+            if screen_reader:
+                self.screen_reader = ScreenReader(self.work, self.env)
         except BaseException:
             self.close()
             raise
@@ -282,6 +362,8 @@ class Session:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+        if self.screen_reader:
+            self.screen_reader.stop()
         if self.bus and self.bus.poll() is None:
             self.bus.terminate()
             try:

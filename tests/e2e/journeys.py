@@ -37,10 +37,10 @@ def shot(s, name, acc=None):
         s.screenshot(os.path.join(SHOTS, name + ".png"), s.extents(acc) if acc else None)
 
 
-def run(app, body, placement=BIG_FRAME, arguments=None, in_place=False):
+def run(app, body, placement=BIG_FRAME, arguments=None, in_place=False, screen_reader=False):
     """Runs `body` on a fresh desktop with plimso started; `arguments(session)`, when
     given, prepares what the command line names and returns its arguments."""
-    s = Session(app, placement=placement, in_place=in_place)
+    s = Session(app, placement=placement, in_place=in_place, screen_reader=screen_reader)
     try:
         s.start(*(arguments(s) if arguments else ()))
         body(s)
@@ -74,27 +74,42 @@ def control(s, window, name):
     return s.wait_for(name, root=window)
 
 
-def dot_centre(s, window, name):
-    return s.centre(control(s, window, name))
+# A grid is a table named for what it is for; its views' object names (PicA,
+# PicB) are not seen through AT-SPI.
+GRID_NAMES = {"PicA": ("Your path", "Your attempt"), "PicB": ("Replay", "Pattern to repeat")}
+
+
+def grid(s, window, surface):
+    """The grid `surface` ("PicA" or "PicB") of a grid window."""
+    names = GRID_NAMES[surface]
+
+    def find():
+        found = s.find_all(lambda a: a.getRoleName() == "table" and a.name in names, window)
+        return found[0] if found else None
+    return wait_until(find, 10, what=f"the grid {surface} ({' or '.join(names)})")
+
+
+def dot(s, window, surface, index):
+    """Dot `index` of a grid: its child of that index (row index // 9, column index % 9)."""
+    return grid(s, window, surface).getChildAtIndex(index)
 
 
 def dot_colour_count(s, acc, colour):
     return s.grab(s.extents(acc)).count(colour)
 
 
-def wait_dot(s, window, name, colour):
+def wait_dot(s, window, surface, index, colour):
     """Waits until the dot shows its whole fill in this colour."""
-    acc = control(s, window, name)
+    acc = dot(s, window, surface, index)
     wait_until(lambda: dot_colour_count(s, acc, colour) >= DOT_FILL_PIXELS, 5,
-               what=f"{name} to turn {colour}")
+               what=f"dot {index} of {surface} to turn {colour}")
 
 
 def click_dots(s, window, indices):
     """Clicks input dots one by one, each only once the previous one turned red."""
     for i in indices:
-        name = f"imgGreen({i})"
-        s.click(control(s, window, name))
-        wait_dot(s, window, name, DOT_RED)
+        s.click(dot(s, window, "PicA", i))
+        wait_dot(s, window, "PicA", i, DOT_RED)
 
 
 def segment_points(a, b, dots):
@@ -110,21 +125,20 @@ def segment_points(a, b, dots):
     return points
 
 
-def check_path(s, window, surface, dot_prefix, indices, colour=PATH_RED):
+def check_path(s, window, surface, indices, colour=PATH_RED):
     """Checks that lines of `colour` join the centres of the given dots on a surface."""
-    pic = control(s, window, surface)
+    pic = grid(s, window, surface)
     image = s.grab(s.extents(pic))
-    dots = [s.extents(a) for a in s.find_all(
-        lambda a: a.name.startswith(dot_prefix + "("), pic)]
+    dots = [s.extents(pic.getChildAtIndex(k)) for k in range(pic.childCount)]
     for i, j in zip(indices, indices[1:]):
-        a = dot_centre(s, pic, f"{dot_prefix}({i})")
-        b = dot_centre(s, pic, f"{dot_prefix}({j})")
+        a = s.centre(pic.getChildAtIndex(i))
+        b = s.centre(pic.getChildAtIndex(j))
         points = segment_points(a, b, dots)
         check(points, f"the segment {i}-{j} lies wholly under dots")
         missing = [p for p in points if not any(
             image.at(p[0] + dx, p[1] + dy) == colour for dx in (-1, 0, 1) for dy in (-1, 0, 1))]
-        check(not missing, f"{surface}: the line {dot_prefix}({i})-({j}) is missing at {missing[:5]}"
-              f" of {len(points)} points")
+        check(not missing, f"{surface}: the line between dots {i} and {j} is missing at "
+              f"{missing[:5]} of {len(points)} points")
 
 
 def eventually(checker, *args, timeout=5):
@@ -136,7 +150,7 @@ def eventually(checker, *args, timeout=5):
 
 
 def path_pixels(s, window, surface):
-    pic = control(s, window, surface)
+    pic = grid(s, window, surface)
     return s.grab(s.extents(pic)).count(PATH_RED)
 
 
@@ -319,7 +333,7 @@ def journey_editor_test(app):
     def body(s):
         doc = new_editor(s, 1)
         click_dots(s, doc, [0, 9, 18])
-        eventually(check_path, s, doc, "PicA", "imgGreen", [0, 9, 18])
+        eventually(check_path, s, doc, "PicA", [0, 9, 18])
         check(path_pixels(s, doc, "PicB") == 0, "PicB shows a path before any Test")
 
         s.click(control(s, doc, "Test"))
@@ -330,9 +344,9 @@ def journey_editor_test(app):
         check(data == b"1\r\n10\r\n19\r\n" + b"\r\n" * 61, f"Default.txt holds {data!r}")
         check(len(data) == 133, f"Default.txt has {len(data)} bytes")
         for i in (0, 9, 18):
-            wait_dot(s, doc, f"b_imgGreen({i})", DOT_RED)
-        eventually(check_path, s, doc, "PicB", "b_imgGreen", [0, 9, 18])
-        check(dot_colour_count(s, control(s, doc, "b_imgGreen(1)"), DOT_GREEN) >= DOT_FILL_PIXELS,
+            wait_dot(s, doc, "PicB", i, DOT_RED)
+        eventually(check_path, s, doc, "PicB", [0, 9, 18])
+        check(dot_colour_count(s, dot(s, doc, "PicB", 1), DOT_GREEN) >= DOT_FILL_PIXELS,
               "a dot outside the path turned red on PicB")
 
         # Cancel writes nothing.
@@ -351,9 +365,9 @@ def journey_editor_test(app):
         data = open(second, "rb").read()
         check(data == pattern_bytes([1, 10, 19, 21, 31, 41, 33]), f"second.txt holds {data!r}")
         for i in (20, 30, 40, 32):
-            wait_dot(s, doc, f"b_imgGreen({i})", DOT_RED)
-        eventually(check_path, s, doc, "PicB", "b_imgGreen", [0, 9, 18, 20, 30, 40, 32])
-        eventually(check_path, s, doc, "PicA", "imgGreen", [0, 9, 18, 20, 30, 40, 32])
+            wait_dot(s, doc, "PicB", i, DOT_RED)
+        eventually(check_path, s, doc, "PicB", [0, 9, 18, 20, 30, 40, 32])
+        eventually(check_path, s, doc, "PicA", [0, 9, 18, 20, 30, 40, 32])
         if SHOTS:
             wait_stable(s, doc)
             shot(s, "editor", doc)
@@ -377,10 +391,10 @@ def journey_keyboard_drawing(app):
         s.key("Left", "Left", "space")                  # dot 27
         s.key("Up", "space", "BackSpace")               # dot 18, taken back
         for i in (11, 29, 27):
-            wait_dot(s, doc, f"imgGreen({i})", DOT_RED)
-        wait_dot(s, doc, "imgGreen(18)", DOT_GREEN)
+            wait_dot(s, doc, "PicA", i, DOT_RED)
+        wait_dot(s, doc, "PicA", 18, DOT_GREEN)
         s.key("shift+Tab")                              # to Test; the ring goes with the focus
-        eventually(check_path, s, doc, "PicA", "imgGreen", [11, 29, 27])
+        eventually(check_path, s, doc, "PicA", [11, 29, 27])
         s.key("space")
         s.wait_top_window("INPUT", "dialog")
         s.key("Return")                                 # the default answer, Default.txt
@@ -396,16 +410,16 @@ def journey_screen_reader_drawing(app):
     def body(s):
         doc = new_editor(s, 1)
         for i in (4, 13, 22, 13):
-            dot = control(s, doc, f"imgGreen({i})")
-            check(dot.getRoleName() == "check box", f"imgGreen({i}) is a {dot.getRoleName()}")
-            action = dot.queryAction()
+            cell = dot(s, doc, "PicA", i)
+            check(cell.getRoleName() == "check box", f"dot {i} is a {cell.getRoleName()}")
+            action = cell.queryAction()
             check([action.getName(k) for k in range(action.nActions)] == ["Press"],
-                  f"imgGreen({i}) offers {[action.getName(k) for k in range(action.nActions)]}")
+                  f"dot {i} offers {[action.getName(k) for k in range(action.nActions)]}")
             action.doAction(0)
-            wait_until(lambda: s.has_state(dot, s.atspi.STATE_CHECKED), 5,
-                       what=f"imgGreen({i}) to be checked")
-        eventually(check_path, s, doc, "PicA", "imgGreen", [4, 13, 22, 13])
-        check(not s.has_state(control(s, doc, "imgGreen(5)"), s.atspi.STATE_CHECKED),
+            wait_until(lambda: s.has_state(cell, s.atspi.STATE_CHECKED), 5,
+                       what=f"dot {i} to be checked")
+        eventually(check_path, s, doc, "PicA", [4, 13, 22, 13])
+        check(not s.has_state(dot(s, doc, "PicA", 5), s.atspi.STATE_CHECKED),
               "a dot outside the path is checked")
         s.click(control(s, doc, "Test"))
         answer_prompt(s)
@@ -414,6 +428,45 @@ def journey_screen_reader_drawing(app):
         data = open(path, "rb").read()
         check(data == pattern_bytes([5, 14, 23, 14]), f"Default.txt holds {data!r}")
     run(app, body)
+
+
+def journey_screen_reader_speaks(app):
+    """Orca, keyboard only: the grid entered, the first Space's new state, where a move
+    lands, a dot's step in the path, and the file Test wrote are spoken."""
+    def body(s):
+        orca = s.screen_reader
+        frame(s)
+        (window,) = s.x_windows()
+        s.xdotool("windowfocus", "--sync", window)
+        s.key("ctrl+n")
+        s.child_window("Document 1")
+        heard = orca.wait_said("Replay")  # the editor opens on its replay grid
+        heard = orca.wait_said("row 1 column 1 check box not checked", heard)
+        # Past Refresh and Test to the left grid, as a listener does: key by key.
+        for spoken in ("Refresh push button", "Test push button"):
+            s.key("Tab")
+            heard = orca.wait_said(spoken, heard)
+        s.key("Tab")
+        heard = orca.wait_said("Your path", heard)
+        heard = orca.wait_said("row 1 column 1 check box not checked", heard)
+        s.key("space")  # the first Space after Tab lands on the dot Orca has in focus
+        heard = orca.wait_said("checked", heard, exact=True)
+        s.key("Right", "Down")
+        heard = orca.wait_said("row 2 column 2 check box not checked", heard)
+        s.key("space")
+        heard = orca.wait_said("checked", heard, exact=True)
+        s.key("Up", "Left")
+        heard = orca.wait_said("row 1 column 1 check box checked", heard)
+        heard = orca.wait_said("step 1 of 2", heard)
+        s.key("shift+Tab")
+        heard = orca.wait_said("Test push button", heard)
+        s.key("space")
+        s.wait_top_window("INPUT", "dialog")
+        s.key("Return")  # the default answer, Default.txt
+        orca.wait_said(f"The pattern file Default.txt was written in {s.app_dir}.", heard)
+        data = open(os.path.join(s.app_dir, "Default.txt"), "rb").read()
+        check(data == pattern_bytes([1, 11]), f"Default.txt holds {data!r}")
+    run(app, body, screen_reader=True)
 
 
 def journey_read_only_program_folder(app):
@@ -437,7 +490,7 @@ def journey_read_only_program_folder(app):
         data = open(path, "rb").read()
         check(data == pattern_bytes([1, 10, 19]), f"Default.txt holds {data!r}")
         for i in (0, 9, 18):
-            wait_dot(s, doc, f"b_imgGreen({i})", DOT_RED)
+            wait_dot(s, doc, "PicB", i, DOT_RED)
         check(os.listdir(s.app_dir) == ["plimso"], f"{s.app_dir} holds {os.listdir(s.app_dir)}")
     run(app, body, in_place=True)
 
@@ -488,8 +541,8 @@ def journey_challenge_good(app):
         wait_until(lambda: os.path.exists(path), what="Default.txt")
         win = open_challenge(s, path)
         for i in (0, 9, 18):
-            wait_dot(s, win, f"b_imgGreen({i})", DOT_RED)
-        eventually(check_path, s, win, "PicB", "b_imgGreen", [0, 9, 18])
+            wait_dot(s, win, "PicB", i, DOT_RED)
+        eventually(check_path, s, win, "PicB", [0, 9, 18])
         check(path_pixels(s, win, "PicA") == 0, "the challenge starts with a path on PicA")
         click_dots(s, win, [18, 9, 0])
         summit(s, win)
@@ -520,10 +573,10 @@ def journey_challenge_retry(app):
         # A new attempt: no line on PicA, every input dot green, the stored pattern kept.
         wait_until(lambda: path_pixels(s, win, "PicA") == 0, 5, what="PicA to be cleared")
         for i in (1, 2):
-            wait_dot(s, win, f"imgGreen({i})", DOT_GREEN)
-        check(s.grab(s.extents(control(s, win, "PicA"))).count(DOT_RED) == 0,
+            wait_dot(s, win, "PicA", i, DOT_GREEN)
+        check(s.grab(s.extents(grid(s, win, "PicA"))).count(DOT_RED) == 0,
               "a red dot is left on PicA")
-        eventually(check_path, s, win, "PicB", "b_imgGreen", [0, 1, 2])
+        eventually(check_path, s, win, "PicB", [0, 1, 2])
         click_dots(s, win, [0, 1, 2])
         summit(s, win)
         verdict(s, "You are good", "OK")
@@ -538,8 +591,8 @@ def journey_challenge_no(app):
         write_pattern(path, [i + 1 for i in stored])
         win = open_challenge(s, path)
         for i in stored:
-            wait_dot(s, win, f"b_imgGreen({i})", DOT_RED)
-        eventually(check_path, s, win, "PicB", "b_imgGreen", stored)
+            wait_dot(s, win, "PicB", i, DOT_RED)
+        eventually(check_path, s, win, "PicB", stored)
         click_dots(s, win, [24, 33, 42, 41])  # the pattern backwards, so far so good
         if SHOTS:
             wait_stable(s, win)
@@ -551,7 +604,7 @@ def journey_challenge_no(app):
         check(s.running(), "plimso ended")
         # The stored pattern stays: opening again shows the window again.
         win = open_challenge(s, path)
-        wait_dot(s, win, "b_imgGreen(24)", DOT_RED)
+        wait_dot(s, win, "PicB", 24, DOT_RED)
     run(app, body)
 
 
@@ -615,8 +668,8 @@ def journey_file_argument(app):
     def body(s):
         win = s.child_window(os.path.join(s.home, "pattern.txt"), timeout=15)
         for i in (0, 9, 18):
-            wait_dot(s, win, f"b_imgGreen({i})", DOT_RED)
-        eventually(check_path, s, win, "PicB", "b_imgGreen", [0, 9, 18])
+            wait_dot(s, win, "PicB", i, DOT_RED)
+        eventually(check_path, s, win, "PicB", [0, 9, 18])
         click_dots(s, win, [0, 9, 18])
         summit(s, win)
         verdict(s, "You are good", "OK")
@@ -678,12 +731,12 @@ def journey_save_bitmap(app):
         s.wait_gone("儲存檔案", "dialog")
         wait_until(lambda: os.path.exists(path) and os.path.getsize(path) > 54, what="the bitmap")
         width, height, pixel = read_bmp(path)
-        pic = control(s, doc, "PicA")
+        pic = grid(s, doc, "PicA")
         px, py, pw, ph = s.extents(pic)
         check((width, height) == (pw, ph), f"the bitmap is {width}x{height}, PicA {pw}x{ph}")
 
         def centre_in_bitmap(i):
-            x, y = dot_centre(s, pic, f"imgGreen({i})")
+            x, y = s.centre(pic.getChildAtIndex(i))
             return x - px, y - py
         for i in path_dots:
             x, y = centre_in_bitmap(i)
@@ -691,7 +744,7 @@ def journey_save_bitmap(app):
         for i in (1, 62):
             x, y = centre_in_bitmap(i)
             check(pixel(x, y) == DOT_GREEN, f"dot {i} is {pixel(x, y)} in the bitmap, not green")
-        dots = [s.extents(a) for a in s.find_all(lambda a: a.name.startswith("imgGreen("), pic)]
+        dots = [s.extents(pic.getChildAtIndex(k)) for k in range(pic.childCount)]
         dots = [(x - px, y - py, w, h) for x, y, w, h in dots]
         for i, j in zip(path_dots, path_dots[1:]):
             points = segment_points(centre_in_bitmap(i), centre_in_bitmap(j), dots)

@@ -84,7 +84,10 @@ void TestCommands::testWritesAndReplays()
     const QString written = runTest(dialogs, nullptr, dir.path(), editor.model);
     QCOMPARE(written, dir.path() + QStringLiteral("/Default.txt"));
     QCOMPARE(readFile(written), patternFileBytes({1, 10, 19}));
-    QCOMPARE(dialogs.messages().size(), 0); // success says nothing
+    QCOMPARE(dialogs.messages().size(), 0); // success shows no box, but is spoken
+    QCOMPARE(dialogs.announcements(),
+             QStringList{QStringLiteral("The pattern file Default.txt was written in %1.")
+                             .arg(QDir::toNativeSeparators(dir.path()))});
     QCOMPARE(editor.model.segments(Side::B).size(), 3); // replayed
     QVERIFY(editor.model.isRed(Side::B, 18));
 }
@@ -180,6 +183,7 @@ void TestCommands::testReportsWhyNothingWasWritten()
     Editor editor{0, 1};
     QVERIFY(runTest(dialogs, nullptr, folder, editor.model).isEmpty());
     QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY(dialogs.announcements().isEmpty()); // the box says it all
     const QString file =
         folder.isEmpty() ? QStringLiteral("Default.txt") : folder + QStringLiteral("/Default.txt");
     QCOMPARE(dialogs.messages()[0].text,

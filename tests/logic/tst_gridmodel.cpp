@@ -180,6 +180,25 @@ private slots:
         QCOMPARE(m.segments(Side::B).size(), 3);
     }
 
+    // The path a listener hears is the one each surface shows, in order:
+    // A's recorded clicks as they stand, and the editor's B what was last
+    // drawn there, whatever A has done since.
+    void pathDotsInOrder()
+    {
+        GridModel m(GridModel::Kind::Editor, geometry());
+        clickAll(m, {9, 0, 9});
+        QCOMPARE(m.pathDots(Side::A), (QList<int>{9, 0, 9}));
+        QVERIFY(m.pathDots(Side::B).isEmpty()); // nothing drawn on B yet
+        m.replay();
+        clickAll(m, {4});
+        m.takeBack();
+        m.takeBack();
+        QCOMPARE(m.pathDots(Side::A), (QList<int>{9, 0}));
+        QCOMPARE(m.pathDots(Side::B), (QList<int>{9, 0, 9}));
+        m.layOut(13515, 6090); // a full redraw puts the path as it stands on B
+        QCOMPARE(m.pathDots(Side::B), (QList<int>{9, 0}));
+    }
+
     // The challenge shows the stored pattern alone on B, through B's own dots:
     // zeros are skipped and entry 63 is never drawn. Every change is announced.
     void challengeShowsTheStoredPattern()
@@ -191,6 +210,7 @@ private slots:
         m.layOut(14055, 8820);
         QCOMPARE(m.segments(Side::B), joined(m, Side::B, {{4, 4}, {6, 4}}));
         QCOMPARE(redDots(m, Side::B), (QList<int>{4, 6}));
+        QCOMPARE(m.pathDots(Side::B), (QList<int>{4, 6}));
         clickAll(m, {1, 2});
         QCOMPARE(m.segments(Side::B),
                  joined(m, Side::B, {{4, 4}, {6, 4}})); // the attempt stays off B

@@ -373,8 +373,12 @@ private slots:
         clickDot(doc->PicA(), 10);
         m_dialogs.answerText(path("grid.bmp"));
         triggerMenu(frame(), "mnuFileSave");
-        QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
-        QCOMPARE(m_dialogs.last().title, QStringLiteral("儲存檔案"));
+        QCOMPARE(m_dialogs.requests().first().kind, FakeDialogs::Kind::SaveFile);
+        QCOMPARE(m_dialogs.requests().first().title, QStringLiteral("儲存檔案"));
+        // A screen reader hears where the picture went.
+        QCOMPARE(m_dialogs.announcements(),
+                 QStringList{QStringLiteral("The picture grid.bmp was saved in %1.")
+                                 .arg(QDir::toNativeSeparators(m_tmp->path()))});
         QCOMPARE(readFile(path("grid.bmp")).left(2), QByteArray("BM"));
         const QImage saved(path("grid.bmp"));
         QCOMPARE(saved.size(), doc->PicA()->size());
@@ -400,7 +404,8 @@ private slots:
         open(path("p.txt"));
         m_dialogs.answerText(path("challenge.bmp"));
         clickToolButton(frame(), QStringLiteral("儲存"));
-        QCOMPARE(m_dialogs.last().kind, FakeDialogs::Kind::SaveFile);
+        const auto &asked = m_dialogs.requests();
+        QCOMPARE(asked[asked.size() - 2].kind, FakeDialogs::Kind::SaveFile); // then the outcome
         QCOMPARE(readFile(path("p.txt")), patternFileBytes({1, 2}));
         QVERIFY(QImage(path("challenge.bmp")).width() > 0);
     }
@@ -428,6 +433,7 @@ private slots:
         clickToolButton(frame(), QStringLiteral("儲存"));
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages()[0].text.contains(m_tmp->filePath(target)));
+        QVERIFY(m_dialogs.announcements().isEmpty()); // nothing was saved
         QFile pattern(path("p.txt"));
         QVERIFY(pattern.open(QIODevice::ReadOnly));
         QCOMPARE(pattern.readAll(), patternFileBytes({1, 2}));

@@ -5,6 +5,7 @@
 // that is gone.
 #include "forms/qtdialogs.h"
 #include "grid/challengewindow.h"
+#include "grid/dotgridaccessible.h"
 #include "grid/editorwindow.h"
 #include "shell/mainframe.h"
 #include "support/files.h"
@@ -109,6 +110,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QAccessible::installFactory(&dotGridAccessibleFactory); }
     void cleanup()
     {
         if (m_frame) stopFrame();

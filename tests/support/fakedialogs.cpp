@@ -10,6 +10,14 @@ QList<FakeDialogs::Request> FakeDialogs::messages() const
     return out;
 }
 
+QStringList FakeDialogs::announcements() const
+{
+    QStringList out;
+    for (const Request &r : m_requests)
+        if (r.kind == Kind::Announcement) out.append(r.text);
+    return out;
+}
+
 void FakeDialogs::record(const Request &r)
 {
     m_requests.append(r);
@@ -82,4 +90,9 @@ bool FakeDialogs::printerDialog(QWidget *, const QString &title, QPrinter &print
     }
     record(r);
     return confirmed;
+}
+
+void FakeDialogs::announce(QWidget *, const QString &text)
+{
+    record({Kind::Announcement, text, {}, Buttons::Ok, Icon::None, {}, {}, true, {}});
 }

@@ -8,16 +8,17 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <utility>
 
 class FakeDialogs final : public Dialogs {
 public:
-    enum class Kind { Message, Prompt, OpenFile, SaveFile, Printer };
+    enum class Kind { Message, Prompt, OpenFile, SaveFile, Printer, Announcement };
     struct Request {
         Kind kind;
-        QString text;  // message text or prompt text
+        QString text;  // message, prompt or announcement text
         QString title; // as passed (empty: the application title was meant)
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
@@ -40,6 +41,7 @@ public:
 
     const QList<Request> &requests() const { return m_requests; }
     QList<Request> messages() const;
+    QStringList announcements() const;
     const Request &last() const { return m_requests.last(); }
     void clear() { m_requests.clear(); }
 
@@ -51,6 +53,7 @@ public:
                          const QString &folder) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool printerDialog(QWidget *parent, const QString &title, QPrinter &printer) override;
+    void announce(QWidget *parent, const QString &text) override;
 
 private:
     QString takeText(Request &r);

@@ -589,19 +589,6 @@ private slots:
         QCOMPARE(currentEditor()->state().dotCount, std::int16_t(5));
     }
 
-    // A window closed while the dialog is open is not printed, nor reached for.
-    void printOfAWindowClosedMeanwhileDoesNothing()
-    {
-        triggerMenu(frame(), "mnuFileNew");
-        m_dialogs.onRequest = [this](const FakeDialogs::Request &) {
-            area()->currentSubWindow()->close();
-        };
-        m_dialogs.answerPrinter(true, path("grid.pdf"));
-        triggerMenu(frame(), "mnuFilePrint");
-        m_dialogs.onRequest = nullptr;
-        QVERIFY(m_dialogs.messages().isEmpty());
-        QVERIFY(!QFile::exists(path("grid.pdf")));
-    }
 
     void testAndSummitFromTheirButtons()
     {

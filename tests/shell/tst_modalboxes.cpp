@@ -202,6 +202,7 @@ private slots:
         QTest::newRow("Test's prompt") << "test";
         QTest::newRow("Summit's Sorry, answered Yes") << "summit";
         QTest::newRow("Save's dialog") << "save";
+        QTest::newRow("the printer dialog") << "print";
     }
     void aWindowThatGoesUnderItsBoxStopsItsCommand()
     {
@@ -223,12 +224,15 @@ private slots:
             m_dialogs.answerText(command == QLatin1String("save")
                                      ? m_tmp->filePath(QStringLiteral("gone"))
                                      : QStringLiteral("gone"));
+            m_dialogs.answerPrinter(true, m_tmp->filePath(QStringLiteral("gone")));
         }
         m_dialogs.onRequest = [window](const FakeDialogs::Request &) {
             delete window->subWindow();
         };
         if (command == QLatin1String("save"))
             triggerMenu(*m_frame, "mnuFileSave");
+        else if (command == QLatin1String("print"))
+            triggerMenu(*m_frame, "mnuFilePrint");
         else
             QTest::mouseClick(window->buttonA(), Qt::LeftButton);
         m_dialogs.onRequest = nullptr;

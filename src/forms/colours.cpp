@@ -69,4 +69,38 @@ QColor standingOut(const QColor &wanted, const QColor &background, double ratio)
     return lighter ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+bool isHighContrast(const QPalette &palette)
+{
+    return contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)) >= 7.0 &&
+           contrast(palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight)) >=
+               7.0;
+}
+
+namespace {
+QColor focusOutline(const QColor &highlight)
+{
+    QColor outline = highlight.darker(125);
+    if (outline.value() > 160) outline.setHsl(outline.hslHue(), outline.hslSaturation(), 160);
+    return outline;
+}
+} // namespace
+
+QColor focusHighlight(const QColor &highlight, const QColor &around)
+{
+    if (contrast(focusOutline(highlight), around) >= 3.0) return highlight;
+    const QColor hsl = highlight.toHsl();
+    for (const int saturation : {hsl.hslSaturation(), 0}) {
+        QColor best;
+        for (int l = 0; l <= 255; ++l) {
+            const QColor c = QColor::fromHsl(hsl.hslHue(), saturation, l);
+            if (contrast(focusOutline(c), around) >= 3.0 &&
+                (!best.isValid() ||
+                 qAbs(l - hsl.lightness()) < qAbs(best.lightness() - hsl.lightness())))
+                best = c;
+        }
+        if (best.isValid()) return best;
+    }
+    return highlight;
+}
+
 } // namespace colours

@@ -1,6 +1,7 @@
 // The two grid windows as widgets, offscreen: what they are made of, how they
 // sit in a workspace, and what their own events do. (What the surfaces show,
 // pixel for pixel, is tst_goldenimages; the path rules are tst_gridmodel.)
+#include "forms/colours.h"
 #include "forms/twips.h"
 #include "grid/appcontext.h"
 #include "grid/challengeslot.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 class TestGridWindow : public QObject {
@@ -73,7 +76,8 @@ private slots:
         QCOMPARE(w.objectName(), QStringLiteral("frmDocument"));
         QCOMPARE(w.windowTitle(), QStringLiteral("frmDocument"));
         QCOMPARE(w.size(), QSize(901, 406));
-        QCOMPARE(w.palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(w.palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::Button));
         QCOMPARE(w.findChild<DotGridView *>("PicA"), w.PicA());
         QCOMPARE(w.PicA()->accessibleName(), QStringLiteral("PicA"));
         QCOMPARE(w.PicB()->accessibleName(), QStringLiteral("PicB"));
@@ -121,18 +125,21 @@ private slots:
         QCOMPARE(&w.state(), &m_challenge.attempt);
     }
 
-    // Tab order and the first focus follow the definitions' tab indexes.
+    // Tab order and the first focus follow the definitions' tab indexes; Tab
+    // and Shift+Tab go round every control of the child window and only
+    // those, never resting on the child window itself, even for a moment.
     void tabOrder_data()
     {
         QTest::addColumn<bool>("challenge");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("editor") << false << QStringList{"PicB", "CmdB", "CmdTest", "PicA", "PicB"};
-        QTest::newRow("challenge") << true << QStringList{"PicB", "CmdA", "CmdB", "PicA", "PicB"};
+        QTest::newRow("editor") << false << QStringList{"PicB", "CmdB", "CmdTest", "PicA"};
+        QTest::newRow("challenge") << true << QStringList{"PicB", "CmdA", "CmdB", "PicA"};
     }
     void tabOrder()
     {
         QFETCH(bool, challenge);
         QFETCH(QStringList, order);
+        QStringList visited; // outlives the area, whose end moves the focus too
         QMdiArea area;
         area.resize(1200, 900);
         area.show();
@@ -143,12 +150,104 @@ private slots:
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
         area.setActiveSubWindow(sub);
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+        connect(qApp, &QApplication::focusChanged, &area,
+                [&](QWidget *, QWidget *now) { visited << (now ? now->objectName() : "none"); });
+        // Round from the first control and back to it, forwards, then backwards.
+        QStringList round = order.mid(1) << order.first();
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int i = 0; i < order.size(); ++i)
+                QTest::keyClick(QApplication::focusWidget(), key,
+                                key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(visited, round);
+            visited.clear();
+            round = QStringList(order.rbegin(), order.rend() - 1) << order.first();
         }
-        QCOMPARE(visited, order);
+    }
+
+    // A focused button's outline (what a grab shows changed by the focus)
+    // stands out from the window by 3:1 in every palette; in the default one
+    // the buttons take the window's palette, as ever.
+    void buttonFocusIsSeen_data()
+    {
+        QTest::addColumn<QRgb>("window");
+        QTest::addColumn<QRgb>("highlight");
+        QTest::addColumn<bool>("ownPalette");
+        const QPalette standard = QApplication::palette();
+        QTest::newRow("default") << standard.color(QPalette::Window).rgb()
+                                 << standard.color(QPalette::Highlight).rgb() << false;
+        QTest::newRow("darker scheme") << qRgb(0x3d, 0x3d, 0x3d) << qRgb(0x12, 0x60, 0x8a) << true;
+        QTest::newRow("high contrast black") << qRgb(0, 0, 0) << qRgb(0, 0, 0x60) << true;
+    }
+    void buttonFocusIsSeen()
+    {
+        QFETCH(QRgb, window);
+        QFETCH(QRgb, highlight);
+        QFETCH(bool, ownPalette);
+        const QPalette before = QApplication::palette();
+        QPalette p = before;
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+            p.setColor(role, window);
+        p.setColor(QPalette::Highlight, highlight);
+        QApplication::setPalette(p);
+        EditorWindow w(m_ctx);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.setAttribute(Qt::WA_KeyboardFocusChange); // as after a Tab
+        QPushButton *b = w.CmdTest();
+        const QImage plain = b->grab().toImage();
+        b->setFocus(Qt::TabFocusReason);
+        const QImage focused = b->grab().toImage();
+        double best = 1;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (plain.pixel(x, y) != focused.pixel(x, y))
+                    best = std::max(best, colours::contrast(focused.pixel(x, y), QColor(window)));
+        QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
+        QCOMPARE(b->testAttribute(Qt::WA_SetPalette), ownPalette);
+        QApplication::setPalette(before);
+    }
+
+    // A button grows, about its middle, to fit its text in a large font
+    // ("Refresh" and "Summit" need it at 16 pt); in the usual one it stays
+    // where the layout puts it.
+    void buttonsFitTheirText_data()
+    {
+        QTest::addColumn<bool>("challenge");
+        QTest::addColumn<int>("points");
+        QTest::newRow("editor, usual font") << false << 0;
+        QTest::newRow("challenge, usual font") << true << 0;
+        QTest::newRow("editor, 16 pt") << false << 16;
+        QTest::newRow("challenge, 16 pt") << true << 16;
+    }
+    void buttonsFitTheirText()
+    {
+        QFETCH(bool, challenge);
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        QFont font = before;
+        if (points) font.setPointSize(points);
+        QApplication::setFont(font);
+        std::unique_ptr<GridWindow> w;
+        if (challenge)
+            w = std::make_unique<ChallengeWindow>(m_ctx, m_challenge);
+        else
+            w = std::make_unique<EditorWindow>(m_ctx);
+        QApplication::setFont(before);
+        const std::pair<QPushButton *, GridControl> buttons[] = {
+            {w->buttonA(), GridControl::ButtonA}, {w->CmdB(), GridControl::CmdB}};
+        for (const auto &[button, control] : buttons) {
+            const QRect laidOut = twips::toPixels(w->model().controlRect(control));
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room.width(),
+                     qPrintable(button->text()));
+            QCOMPARE(button->geometry().center().x(), laidOut.center().x());
+            if (!points) QCOMPARE(button->geometry(), laidOut);
+        }
     }
 
     void backgroundClickRedrawsBothSides()

@@ -1,12 +1,15 @@
 // A new child window opens at its defined size inside the workspace, beside
 // or over the others, in either layout direction; one larger than the
-// workspace fills it and shows its title bar's leading end.
+// workspace fills it and shows its title bar's leading end. The workspace
+// scrolls to a control that takes the focus outside it, and only then.
 #include "grid/workspace.h"
 #include "support/testenv.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 class TestWorkspace : public QObject {
@@ -44,6 +47,46 @@ private slots:
             QCOMPARE((at & view).size(), at.size().boundedTo(view.size())); // as much as fits
             QVERIFY(view.contains(direction == Qt::RightToLeft ? at.topRight() : at.topLeft()));
         }
+    }
+
+    void focusIsScrolledIntoView_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+    void focusIsScrolledIntoView()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        QMdiArea area;
+        area.setLayoutDirection(direction);
+        area.resize(433, 300);
+        area.show();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        auto *client = new QWidget;
+        client->resize(909, 406);
+        QList<QPushButton *> buttons; // at the near corner, the far one, and beside the far one
+        for (const QPoint at : {QPoint(10, 10), QPoint(820, 360), QPoint(700, 360)}) {
+            buttons << new QPushButton(QStringLiteral("B"), client);
+            buttons.last()->setGeometry(QRect(at, QSize(80, 30)));
+        }
+        QMdiSubWindow *sub = addToWorkspace(&area, client);
+        sub->show();
+        area.setActiveSubWindow(sub);
+        const auto shown = [&](QPushButton *b) {
+            return area.viewport()->rect().contains(
+                QRect(b->mapTo(area.viewport(), QPoint(0, 0)), b->size()));
+        };
+        QTRY_VERIFY(shown(buttons[0]));
+        buttons[1]->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(shown(buttons[1]));
+        const QPoint scrolled(area.horizontalScrollBar()->value(),
+                              area.verticalScrollBar()->value());
+        buttons[2]->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(QPoint(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value()),
+                 scrolled);
     }
 };
 

@@ -1,6 +1,8 @@
 #include "forms/colours.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace colours {
 
@@ -85,22 +87,29 @@ QColor focusOutline(const QColor &highlight)
 }
 } // namespace
 
-QColor focusHighlight(const QColor &highlight, const QColor &around)
+QColor focusHighlight(const QColor &highlight, const QColor &around, const QColor &face)
 {
-    if (contrast(focusOutline(highlight), around) >= 3.0) return highlight;
     const QColor hsl = highlight.toHsl();
-    for (const int saturation : {hsl.hslSaturation(), 0}) {
-        QColor best;
-        for (int l = 0; l <= 255; ++l) {
-            const QColor c = QColor::fromHsl(hsl.hslHue(), saturation, l);
-            if (contrast(focusOutline(c), around) >= 3.0 &&
-                (!best.isValid() ||
-                 qAbs(l - hsl.lightness()) < qAbs(best.lightness() - hsl.lightness())))
-                best = c;
-        }
-        if (best.isValid()) return best;
-    }
-    return highlight;
+    // The lightness nearest the highlight's, in its hue or grey, whose outline
+    // stands out from every one of `from`.
+    const auto nearest = [&](std::initializer_list<QColor> from) {
+        const auto standsOut = [&](const QColor &c) {
+            return std::all_of(from.begin(), from.end(), [&](const QColor &b) {
+                return contrast(focusOutline(c), b) >= 3.0;
+            });
+        };
+        if (standsOut(highlight)) return highlight;
+        for (const int saturation : {hsl.hslSaturation(), 0})
+            for (int d = 1; d <= 255; ++d)
+                for (const int l : {hsl.lightness() - d, hsl.lightness() + d})
+                    if (l >= 0 && l <= 255 &&
+                        standsOut(QColor::fromHsl(hsl.hslHue(), saturation, l)))
+                        return QColor::fromHsl(hsl.hslHue(), saturation, l);
+        return QColor();
+    };
+    QColor c = nearest({around, face});
+    if (!c.isValid()) c = nearest({around});
+    return c.isValid() ? c : highlight;
 }
 
 } // namespace colours

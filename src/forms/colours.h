@@ -63,9 +63,10 @@ bool isHighContrast(const QPalette &palette);
 
 // The highlight colour to give a palette so that a focused push button's
 // outline, which the style draws from the highlight (darkened by a fifth, and
-// no lighter than lightness 160), stands out from `around` by 3:1: `highlight`
-// itself when its outline does, else the nearest lightness of its hue that
-// does (or of grey, when no lightness of the hue can).
-QColor focusHighlight(const QColor &highlight, const QColor &around);
+// no lighter than lightness 160), stands out by 3:1 from `around` and from the
+// button's `face`: `highlight` itself when its outline does, else the nearest
+// lightness of its hue that does (or of grey, when no lightness of the hue
+// can); failing both, one that stands out from `around`.
+QColor focusHighlight(const QColor &highlight, const QColor &around, const QColor &face);
 
 } // namespace colours

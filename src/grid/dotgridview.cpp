@@ -6,6 +6,7 @@
 #include "grid/dotgridaccessible.h"
 #include "logic/gridmodel.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -84,26 +85,30 @@ QColor DotGridView::backgroundColour() const
 }
 
 namespace {
-double wantedContrast(const QPalette &palette)
+// The desktop's palette tells: a grid window sets its own window colour.
+bool highContrast()
 {
-    return colours::isHighContrast(palette) ? 4.5 : 3.0;
+    return colours::isHighContrast(QApplication::palette());
+}
+double wantedContrast()
+{
+    return highContrast() ? 4.5 : 3.0;
 }
 } // namespace
 
 QColor DotGridView::pathColour() const
 {
-    return colours::standingOut(colours::pathColour(), backgroundColour(),
-                                wantedContrast(palette()));
+    return colours::standingOut(colours::pathColour(), backgroundColour(), wantedContrast());
 }
 
 QColor DotGridView::outlineColour() const
 {
-    return colours::standingOut(Qt::black, backgroundColour(), wantedContrast(palette()));
+    return colours::standingOut(Qt::black, backgroundColour(), wantedContrast());
 }
 
 int DotGridView::drawnLineWidth() const
 {
-    return colours::isHighContrast(palette()) ? std::max(m_lineWidth, 2) : m_lineWidth;
+    return highContrast() ? std::max(m_lineWidth, 2) : m_lineWidth;
 }
 
 SurfaceLook DotGridView::look() const

@@ -10,8 +10,8 @@
 // are the defined 16-pixel pictures and lines are not antialiased; above it
 // dots and lines are drawn at device resolution, antialiased. The path and the
 // dot outlines keep at least 3:1 contrast against the background in any
-// palette; in a high-contrast one (colours::isHighContrast) 4.5:1, and the
-// path's lines are at least 2 logical pixels wide.
+// palette; under a high-contrast desktop palette (colours::isHighContrast)
+// 4.5:1, and the path's lines are at least 2 logical pixels wide.
 //
 // Input: a press and a release on the same dot activate it (the second press
 // of a double-click reports the double-click instead). With keyboard focus a

@@ -151,7 +151,8 @@ void GridWindow::placeControls()
 void GridWindow::showButtonFocus()
 {
     const QColor highlight = palette().color(QPalette::Highlight);
-    const QColor shown = colours::focusHighlight(highlight, palette().color(QPalette::Window));
+    const QColor shown = colours::focusHighlight(highlight, palette().color(QPalette::Window),
+                                                 palette().color(QPalette::Button));
     QPalette buttons; // nothing of its own: the window's
     if (shown != highlight) {
         buttons = palette();

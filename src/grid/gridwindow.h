@@ -14,8 +14,9 @@
 // A button is placed where the layout puts it, grown about its middle (and
 // downwards) where the font needs more room for its text: a text is never
 // clipped. In any palette a focused button's outline stands out from the
-// window's background by 3:1 (colours::focusHighlight); where the palette's
-// own does, the buttons keep the window's palette.
+// window's background (and, where it can, from the button's face) by 3:1
+// (colours::focusHighlight); where the palette's own does, the buttons keep
+// the window's palette.
 #include "forms/griddefs.h"
 #include "logic/gridmodel.h"
 

@@ -395,6 +395,33 @@ def journey_keyboard_drawing(app):
     run(app, body)
 
 
+def journey_keyboard_open(app):
+    """Open by keyboard alone: once the dialog has gone, the frame is active and the
+    challenge's right grid has the focus, which Tab and Shift+Tab then move."""
+    def body(s):
+        main = frame(s)
+        path = os.path.join(s.work, "pattern.txt")
+        write_pattern(path, [1, 10, 19])
+        (window,) = s.x_windows()
+        s.xdotool("windowfocus", "--sync", window)
+        s.key("ctrl+o")
+        field = s.wait_for("File name:", "text", root=s.wait_top_window("開啟", "dialog"))
+        wait_until(lambda: s.has_state(field, s.atspi.STATE_FOCUSED), what="the file name field")
+        s.type_text(path)
+        wait_until(lambda: s.text_of(field) == path, what="the path to be typed")
+        s.key("Return")
+        win = s.child_window(path)
+        focused = s.atspi.STATE_FOCUSED
+        wait_until(lambda: s.has_state(main, s.atspi.STATE_ACTIVE), what="the frame to be active")
+        for key, name in ((None, "PicB"), ("Tab", "Summit"), ("shift+Tab", "PicB"),
+                          ("shift+Tab", "PicA")):
+            if key:
+                s.key(key)
+            acc = control(s, win, name)
+            wait_until(lambda: s.has_state(acc, focused), what=f"{name} to have the focus")
+    run(app, body)
+
+
 def journey_screen_reader_drawing(app):
     """A pattern drawn through the dots' accessible Press action, as a screen reader does."""
     def body(s):

@@ -402,23 +402,21 @@ def journey_keyboard_open(app):
         main = frame(s)
         path = os.path.join(s.work, "pattern.txt")
         write_pattern(path, [1, 10, 19])
-        (window,) = s.x_windows()
-        s.xdotool("windowfocus", "--sync", window)
+        s.xdotool("windowfocus", "--sync", *s.x_windows())
         s.key("ctrl+o")
         field = s.wait_for("File name:", "text", root=s.wait_top_window("開啟", "dialog"))
-        wait_until(lambda: s.has_state(field, s.atspi.STATE_FOCUSED), what="the file name field")
+        wait_until(lambda: s.has_state(field, s.atspi.STATE_FOCUSED), what="the name field")
         s.type_text(path)
         wait_until(lambda: s.text_of(field) == path, what="the path to be typed")
         s.key("Return")
         win = s.child_window(path)
-        focused = s.atspi.STATE_FOCUSED
         wait_until(lambda: s.has_state(main, s.atspi.STATE_ACTIVE), what="the frame to be active")
         for key, name in ((None, "PicB"), ("Tab", "Summit"), ("shift+Tab", "PicB"),
                           ("shift+Tab", "PicA")):
             if key:
                 s.key(key)
             acc = control(s, win, name)
-            wait_until(lambda: s.has_state(acc, focused), what=f"{name} to have the focus")
+            wait_until(lambda: s.has_state(acc, s.atspi.STATE_FOCUSED), what=f"{name}'s focus")
     run(app, body)
 
 

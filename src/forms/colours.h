@@ -38,7 +38,8 @@ struct Fill {
     static constexpr Fill fromRole(QPalette::ColorRole r) { return {Kind::Role, r, 0}; }
     static constexpr Fill fromRgb(int r, int g, int b)
     {
-        return {Kind::Rgb, QPalette::Window, 0xff000000u | (QRgb(r) << 16) | (QRgb(g) << 8) | QRgb(b)};
+        return {Kind::Rgb, QPalette::Window,
+                0xff000000u | (QRgb(r) << 16) | (QRgb(g) << 8) | QRgb(b)};
     }
     QColor resolve(const QPalette &palette) const
     {
@@ -53,5 +54,19 @@ double contrast(const QColor &a, const QColor &b);
 // hue and saturation made just light enough (on a dark background) or dark
 // enough (on a light one) to reach it.
 QColor standingOut(const QColor &wanted, const QColor &background, double ratio = 3.0);
+
+// Whether `palette` is a high-contrast one: its window text stands out from
+// the window by 7:1 or more, and so does its selected text from the
+// selection (which sets a high-contrast scheme apart from the usual black on
+// light grey).
+bool isHighContrast(const QPalette &palette);
+
+// The highlight colour to give a palette so that a focused push button's
+// outline, which the style draws from the highlight (darkened by a fifth, and
+// no lighter than lightness 160), stands out by 3:1 from `around` and from the
+// button's `face`: `highlight` itself when its outline does, else the nearest
+// lightness of its hue that does (or of grey, when no lightness of the hue
+// can); failing both, one that stands out from `around`.
+QColor focusHighlight(const QColor &highlight, const QColor &around, const QColor &face);
 
 } // namespace colours

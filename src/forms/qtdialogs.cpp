@@ -1,6 +1,7 @@
 #include "forms/qtdialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -68,6 +69,31 @@ void disablePageRange(QPrintDialog &dialog)
     new PageRangeLock(dialog);
 }
 
+namespace {
+
+// Without a window manager nothing gives the keyboard back when a modal
+// window closes: X hands it to the root window, and the window the box was
+// opened over stays inactive, its focus unseen and unheard, until something
+// activates it. While it lives, a KeyboardReturn holds the box's parent; once
+// the box has gone, it activates the parent's window unless another is active
+// (a window manager does the same on its own).
+class KeyboardReturn {
+public:
+    explicit KeyboardReturn(QWidget *parent) : m_parent(parent) {}
+    ~KeyboardReturn()
+    {
+        if (m_parent && !QApplication::activeWindow() && m_parent->window()->isVisible())
+            m_parent->window()->activateWindow();
+    }
+    KeyboardReturn(const KeyboardReturn &) = delete;
+    KeyboardReturn &operator=(const KeyboardReturn &) = delete;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace
+
 // Every box and dialog is made on the heap and held by a QPointer: its parent
 // may be destroyed while it is up (a screen reader reaches windows behind a
 // modal box), and Qt then deletes it with its parent. exec() returns
@@ -76,6 +102,7 @@ void disablePageRange(QPrintDialog &dialog)
 Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &title,
                                    Buttons buttons, Icon icon)
 {
+    const KeyboardReturn keyboardReturn(parent);
     const QPointer<QMessageBox> box = new QMessageBox(parent);
     box->setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     // Texts carry file names and system reasons: a folder named "<img src=fifo>"
@@ -101,6 +128,7 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const Q
 QString QtDialogs::prompt(QWidget *parent, const QString &prompt, const QString &title,
                           const QString &defaultAnswer)
 {
+    const KeyboardReturn keyboardReturn(parent);
     const QPointer<QInputDialog> dialog = new QInputDialog(parent);
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
@@ -127,6 +155,7 @@ QString chosenFile(const QPointer<QFileDialog> &dialog)
 QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter,
                                 const QString &folder)
 {
+    const KeyboardReturn keyboardReturn(parent);
     const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, folder, filter);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -135,6 +164,7 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QSt
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter)
 {
+    const KeyboardReturn keyboardReturn(parent);
     const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QString(), filter);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -143,6 +173,7 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QSt
 
 bool QtDialogs::printerDialog(QWidget *parent, const QString &title, QPrinter &printer)
 {
+    const KeyboardReturn keyboardReturn(parent);
     const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
     dialog->setWindowTitle(title);
     dialog->setOption(QAbstractPrintDialog::PrintSelection, false);

@@ -1,9 +1,11 @@
 #include "grid/dotgridview.h"
 
+#include "forms/lastinput.h"
 #include "forms/modalbox.h"
 #include "forms/twips.h"
 #include "logic/gridmodel.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -66,8 +68,7 @@ int DotGridView::dotAt(QPoint p) const
 
 bool DotGridView::focusRingShown() const
 {
-    return !m_renderingImage && hasFocus() &&
-           (m_keyboardUsed || window()->testAttribute(Qt::WA_KeyboardFocusChange));
+    return !m_renderingImage && hasFocus() && m_keyboardUsed;
 }
 
 QColor DotGridView::backgroundColour() const
@@ -75,14 +76,31 @@ QColor DotGridView::backgroundColour() const
     return m_background.resolve(palette());
 }
 
+namespace {
+// The desktop's palette tells: a grid window sets its own window colour.
+bool highContrast()
+{
+    return colours::isHighContrast(QApplication::palette());
+}
+double wantedContrast()
+{
+    return highContrast() ? 4.5 : 3.0;
+}
+} // namespace
+
 QColor DotGridView::pathColour() const
 {
-    return colours::standingOut(colours::pathColour(), backgroundColour());
+    return colours::standingOut(colours::pathColour(), backgroundColour(), wantedContrast());
 }
 
 QColor DotGridView::outlineColour() const
 {
-    return colours::standingOut(Qt::black, backgroundColour());
+    return colours::standingOut(Qt::black, backgroundColour(), wantedContrast());
+}
+
+int DotGridView::drawnLineWidth() const
+{
+    return highContrast() ? std::max(m_lineWidth, 2) : m_lineWidth;
 }
 
 SurfaceLook DotGridView::look() const
@@ -91,7 +109,7 @@ SurfaceLook DotGridView::look() const
     look.background = backgroundColour();
     look.path = pathColour();
     look.outline = outlineColour();
-    look.lineWidth = m_lineWidth;
+    look.lineWidth = drawnLineWidth();
     return look;
 }
 
@@ -214,6 +232,18 @@ void DotGridView::keyPressEvent(QKeyEvent *event)
 void DotGridView::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        m_keyboardUsed = true;
+        break;
+    case Qt::MouseFocusReason:
+        m_keyboardUsed = false;
+        break;
+    default: // a window or a command moved it: the last input did
+        m_keyboardUsed = m_lastInput && m_lastInput->kind() == LastInput::Kind::Keyboard;
+    }
     if (m_side == Side::A) {
         const int last = m_model.lastDot();
         m_focusDot = last >= 0 ? last : 0;
@@ -249,7 +279,7 @@ void DotGridView::onChanged(Side side, const QRectF &area)
     if (side != m_side) return;
     notifyPathChange();
     if (area.isNull()) return update();
-    const int m = m_lineWidth + 2;
+    const int m = drawnLineWidth() + 2;
     const QRectF px(twips::toPixels(area.topLeft()), twips::toPixels(area.bottomRight()));
     update(px.toAlignedRect().adjusted(-m, -m, m, m));
 }

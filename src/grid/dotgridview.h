@@ -10,13 +10,16 @@
 // are the defined 16-pixel pictures and lines are not antialiased; above it
 // dots and lines are drawn at device resolution, antialiased. The path and the
 // dot outlines keep at least 3:1 contrast against the background in any
-// palette.
+// palette; under a high-contrast desktop palette (colours::isHighContrast)
+// 4.5:1, and the path's lines are at least 2 logical pixels wide.
 //
 // Input: a press and a release on the same dot activate it (the second press
 // of a double-click reports the double-click instead). With keyboard focus a
 // ring marks one dot: the arrows move it, Space or Return activate it, and
-// Backspace asks to take back the last click. The ring is drawn only once the
-// keyboard has been used (focus by Tab, or a key), so mouse users never see it.
+// Backspace asks to take back the last click. The ring shows while the focus
+// is the keyboard's: brought by Tab, Shift+Tab or a shortcut, or moved by a
+// window or command after a key was the last input (LastInput), or kept since
+// a key was pressed on the surface. A click never shows it.
 //
 // To assistive technology the surface is a table whose cells are the dots
 // (grid/dotgridaccessible.h): the view tells it what changed by child index,
@@ -33,6 +36,7 @@
 #include <array>
 
 class GridModel;
+class LastInput;
 
 class DotGridView : public QWidget {
     Q_OBJECT
@@ -46,9 +50,14 @@ public:
     // The background: a palette role, followed as the theme changes, or a
     // fixed colour.
     void setBackground(const colours::Fill &fill);
-    // Width of the path's lines, in logical pixels (at least 1).
+    // Width of the path's lines, in logical pixels (at least 1), and the
+    // width they are drawn at in the current palette.
     void setLineWidth(int pixels);
     int lineWidth() const { return m_lineWidth; }
+    int drawnLineWidth() const;
+    // What tells which input came last, for a focus that comes without a
+    // reason of its own; without it such a focus shows no ring.
+    void setLastInput(const LastInput *input) { m_lastInput = input; }
     // A dot's tooltip (0..62); empty for none.
     void setDotToolTip(int index, const QString &tip);
     QString dotToolTip(int index) const;
@@ -118,6 +127,7 @@ private:
     int m_pressed = -1;                    // the dot a press began on
     bool m_releaseEndsDoubleClick = false; // the release of a double-click's second press
     int m_focusDot = 0;
-    bool m_keyboardUsed = false;
+    const LastInput *m_lastInput = nullptr;
+    bool m_keyboardUsed = false; // the focus is the keyboard's
     bool m_renderingImage = false;
 };

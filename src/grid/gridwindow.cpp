@@ -10,8 +10,32 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <utility>
+
+namespace {
+
+// `r` grown about its middle, and downwards, where `button`'s text needs more
+// room than it gives: the text, and the margin and frame the style puts
+// around it.
+QRect roomForText(const QPushButton *button, QRect r)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle *style = button->style();
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, button) +
+                       2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+    const QSize need =
+        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()) + QSize(margin, margin);
+    if (const int grow = need.width() - r.width(); grow > 0)
+        r.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    if (need.height() > r.height()) r.setHeight(need.height());
+    return r;
+}
+
+} // namespace
 
 GridGeometry initialGeometry(const forms::griddefs::Window &def)
 {
@@ -48,11 +72,13 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, GridModel &model, App
     setAutoFillBackground(true);
     resize(twips::toPixels(def.client.width(), def.client.height()));
 
-    const auto surface = [&](Side side, const gd::Control &c, const colours::Fill &back, int width) {
+    const auto surface = [&](Side side, const gd::Control &c, const colours::Fill &back,
+                             int width) {
         auto *view = new DotGridView(m_model, side, this);
         view->setObjectName(QString::fromLatin1(c.name));
         view->setBackground(back);
         view->setLineWidth(width);
+        view->setLastInput(ctx.lastInput);
         return view;
     };
     const auto button = [&](const gd::Control &c, const char *caption) {
@@ -62,7 +88,8 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, GridModel &model, App
     };
     // Made in the order of their tab indexes, which the focus chain follows:
     // Tab goes from the lowest, which has the focus first, in a child window too.
-    const std::array<const gd::Control *, 4> controls{&def.picA, &def.picB, &def.buttonA, &def.cmdB};
+    const std::array<const gd::Control *, 4> controls{&def.picA, &def.picB, &def.buttonA,
+                                                      &def.cmdB};
     std::array<const gd::Control *, 4> byTab = controls;
     std::sort(byTab.begin(), byTab.end(),
               [](const gd::Control *a, const gd::Control *b) { return a->tabIndex < b->tabIndex; });
@@ -89,6 +116,7 @@ GridWindow::GridWindow(const forms::griddefs::Window &def, GridModel &model, App
         if (m_built && !m_closed) layOut();
     });
 
+    showButtonFocus();
     m_built = true;
     layOut();
 }
@@ -126,8 +154,24 @@ void GridWindow::placeControls()
 {
     m_picA->setGeometry(twips::toPixels(m_model.controlRect(GridControl::PicA)));
     m_picB->setGeometry(twips::toPixels(m_model.controlRect(GridControl::PicB)));
-    m_buttonA->setGeometry(twips::toPixels(m_model.controlRect(GridControl::ButtonA)));
-    m_cmdB->setGeometry(twips::toPixels(m_model.controlRect(GridControl::CmdB)));
+    m_buttonA->setGeometry(
+        roomForText(m_buttonA, twips::toPixels(m_model.controlRect(GridControl::ButtonA))));
+    m_cmdB->setGeometry(
+        roomForText(m_cmdB, twips::toPixels(m_model.controlRect(GridControl::CmdB))));
+}
+
+void GridWindow::showButtonFocus()
+{
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const QColor shown = colours::focusHighlight(highlight, palette().color(QPalette::Window),
+                                                 palette().color(QPalette::Button));
+    QPalette buttons; // nothing of its own: the window's
+    if (shown != highlight) {
+        buttons = palette();
+        buttons.setColor(QPalette::Highlight, shown);
+    }
+    for (QPushButton *b : {m_buttonA, m_cmdB})
+        b->setPalette(buttons);
 }
 
 void GridWindow::closeWindow()
@@ -159,6 +203,13 @@ void GridWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_built && !m_closed) layOut();
+}
+
+void GridWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_cmdB) showButtonFocus(); // once it has buttons
+    if (event->type() == QEvent::FontChange && m_built) placeControls();
 }
 
 void GridWindow::closeEvent(QCloseEvent *event)

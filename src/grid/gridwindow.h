@@ -10,6 +10,13 @@
 // size; inside a QMdiSubWindow a minimised window lays itself out as a window
 // of inner size 0 x 0, so its surfaces keep their bounds. Closing never fails
 // and clears the path first (GridModel::clear).
+//
+// A button is placed where the layout puts it, grown about its middle (and
+// downwards) where the font needs more room for its text: a text is never
+// clipped. In any palette a focused button's outline stands out from the
+// window's background (and, where it can, from the button's face) by 3:1
+// (colours::focusHighlight); where the palette's own does, the buttons keep
+// the window's palette.
 #include "forms/griddefs.h"
 #include "logic/gridmodel.h"
 
@@ -65,9 +72,11 @@ protected:
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void placeControls();
+    void showButtonFocus();
     void recordClick(int index);
     void takeBack();
     void showReplayDotPosition(int index);

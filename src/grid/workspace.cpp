@@ -1,7 +1,12 @@
 #include "grid/workspace.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -23,6 +28,61 @@ bool isShownAsEscape(QChar c)
            (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069);
 }
 
+// How far a span [low, high) must move back to lie within [viewLow, viewHigh):
+// none while it lies within; one too long keeps its leading end in view (the
+// high one for a right-to-left span).
+int shiftIntoView(int low, int high, int viewLow, int viewHigh, bool fromHigh)
+{
+    if (high - low > viewHigh - viewLow) return fromHigh ? high - viewHigh : low - viewLow;
+    if (low < viewLow) return low - viewLow;
+    return high > viewHigh ? high - viewHigh : 0;
+}
+
+// Scrolls `area` so that `widget`, when it lies in one of its child windows,
+// shows whole in the area's viewport, or as much of it as fits.
+void scrollToShow(QMdiArea *area, const QWidget *widget)
+{
+    QWidget *view = area->viewport();
+    if (!widget || !view->isAncestorOf(widget)) return;
+    const QRect at(widget->mapTo(view, QPoint(0, 0)), widget->size());
+    const QRect shown = view->rect();
+    const int dx = shiftIntoView(at.left(), at.right() + 1, shown.left(), shown.right() + 1,
+                                 area->isRightToLeft());
+    const int dy = shiftIntoView(at.top(), at.bottom() + 1, shown.top(), shown.bottom() + 1, false);
+    // A right-to-left area's horizontal scroll bar runs the other way.
+    QScrollBar *h = area->horizontalScrollBar();
+    if (dx) h->setValue(h->value() + (area->isRightToLeft() ? -dx : dx));
+    if (dy) area->verticalScrollBar()->setValue(area->verticalScrollBar()->value() + dy);
+}
+
+// Keeps the focused control of an area's child windows in view; one per area.
+class FocusInView : public QObject {
+public:
+    static constexpr const char *kName = "plimso_focusInView";
+    explicit FocusInView(QMdiArea *area) : QObject(area)
+    {
+        setObjectName(QLatin1String(kName));
+        // Once the events of the change are through: a child window that has
+        // just opened brings the area's scroll bars only then.
+        connect(qApp, &QApplication::focusChanged, this, [this, area](QWidget *, QWidget *now) {
+            QMetaObject::invokeMethod(
+                this, [area, now = QPointer<QWidget>(now)] { scrollToShow(area, now); },
+                Qt::QueuedConnection);
+        });
+    }
+};
+
+// Gives the child window's Close entry Ctrl+F4 beside Qt's own shortcut for
+// closing (Ctrl+W on this desktop), as desktop users expect.
+void addCloseShortcut(QMdiSubWindow *sub)
+{
+    const QList<QKeySequence> close = QKeySequence::keyBindings(QKeySequence::Close);
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    if (!sub->systemMenu() || close.isEmpty() || close.contains(ctrlF4)) return;
+    for (QAction *action : sub->systemMenu()->actions())
+        if (action->shortcuts() == close) action->setShortcuts(close + QList<QKeySequence>{ctrlF4});
+}
+
 } // namespace
 
 QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client)
@@ -33,11 +93,18 @@ QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client)
     // it at its final size rather than at a small default size grown later.
     auto *sub = new QMdiSubWindow(area->viewport());
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The child window itself is no Tab stop: Tab and Shift+Tab cycle through
+    // its controls alone. A click on its title bar still focuses it, and it
+    // passes the focus on to the control that last had it.
+    sub->setFocusPolicy(Qt::ClickFocus);
+    addCloseShortcut(sub);
     sub->setWidget(client);
     sub->resize(wanted.grownBy(sub->contentsMargins()));
     area->addSubWindow(sub);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (!area->findChild<QObject *>(QLatin1String(FocusInView::kName), Qt::FindDirectChildrenOnly))
+        new FocusInView(area);
     client->resize(wanted);
     // The area has put it where it overlaps the others least, but within its
     // whole rectangle, frame and scroll bars included: keep it within the part

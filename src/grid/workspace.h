@@ -12,7 +12,11 @@ class QWidget;
 // as much of it as fits lies in the shown part of the area, in either layout
 // direction; one too large for the area keeps the leading end of its title bar
 // in view. The child window deletes itself, and `client` with it, when closed;
-// the area gets scroll bars when a child is larger than it. The child window
+// the area gets scroll bars when a child is larger than it, and scrolls to show
+// a control of a child window that takes the focus outside the area's shown
+// part (nothing scrolls while the focus stays in view). The child window is no
+// Tab stop of its own: Tab and Shift+Tab go round its controls alone. Its
+// Close entry takes Ctrl+F4 as well as Qt's shortcut (Ctrl+W). The child window
 // is not shown: the caller sets the caption and shows it.
 QMdiSubWindow *addToWorkspace(QMdiArea *area, QWidget *client);
 

@@ -20,7 +20,8 @@
 Application::Application(Dialogs *dialogs)
     : m_context{dialogs ? *dialogs : m_qtDialogs,
                 patternfolder::choose(QCoreApplication::applicationDirPath(),
-                                      patternfolder::userFolder())}
+                                      patternfolder::userFolder()),
+                &m_lastInput}
 {
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The one object that owns what lives for a run, in the order it is needed:
-// the dialogs every window asks the user through, the context handed to every
-// window, the challenge's model (stored pattern and attempt) and the frame, which owns
-// its child windows. Destroyed in reverse order, before QApplication goes.
+// the dialogs every window asks the user through, what watches which input
+// came last (forms/lastinput.h), the context handed to every window, the
+// challenge's model (stored pattern and attempt) and the frame, which owns its
+// child windows. Destroyed in reverse order, before QApplication goes.
+#include "forms/lastinput.h"
 #include "forms/qtdialogs.h"
 #include "grid/appcontext.h"
 #include "logic/gridmodel.h"
@@ -50,6 +52,7 @@ private:
     static int endEarly(char **argv, const QStringList &arguments, const ClosedStreams &closed);
 
     QtDialogs m_qtDialogs;
+    LastInput m_lastInput;
     AppContext m_context;
     GridModel m_challenge{GridModel::Kind::Challenge};
     std::unique_ptr<MainFrame> m_frame;

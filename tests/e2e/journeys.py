@@ -125,11 +125,15 @@ def segment_points(a, b, dots):
     return points
 
 
-def check_path(s, window, surface, indices, colour=PATH_RED):
-    """Checks that lines of `colour` join the centres of the given dots on a surface."""
+def check_path(s, window, surface, indices, colour=PATH_RED, ringed=None):
+    """Checks that lines of `colour` join the centres of the given dots on a surface;
+    the keyboard's ring around dot `ringed`, when given, may cover them."""
     pic = grid(s, window, surface)
     image = s.grab(s.extents(pic))
     dots = [s.extents(pic.getChildAtIndex(k)) for k in range(pic.childCount)]
+    if ringed is not None:
+        x, y, w, h = s.extents(pic.getChildAtIndex(ringed))
+        dots.append((x - 3, y - 3, w + 6, h + 6))
     for i, j in zip(indices, indices[1:]):
         a = s.centre(pic.getChildAtIndex(i))
         b = s.centre(pic.getChildAtIndex(j))
@@ -405,6 +409,31 @@ def journey_keyboard_drawing(app):
     run(app, body)
 
 
+def journey_keyboard_open(app):
+    """Open by keyboard alone: once the dialog has gone, the frame is active and the
+    challenge's right grid has the focus, which Tab and Shift+Tab then move."""
+    def body(s):
+        main = frame(s)
+        path = os.path.join(s.work, "pattern.txt")
+        write_pattern(path, [1, 10, 19])
+        s.xdotool("windowfocus", "--sync", *s.x_windows())
+        s.key("ctrl+o")
+        field = s.wait_for("File name:", "text", root=s.wait_top_window("開啟", "dialog"))
+        wait_until(lambda: s.has_state(field, s.atspi.STATE_FOCUSED), what="the name field")
+        s.type_text(path)
+        wait_until(lambda: s.text_of(field) == path, what="the path to be typed")
+        s.key("Return")
+        win = s.child_window(path)
+        wait_until(lambda: s.has_state(main, s.atspi.STATE_ACTIVE), what="the frame to be active")
+        for key, name in ((None, "PicB"), ("Tab", "Summit"), ("shift+Tab", "PicB"),
+                          ("shift+Tab", "PicA")):
+            if key:
+                s.key(key)
+            acc = grid(s, win, name) if name in GRID_NAMES else control(s, win, name)
+            wait_until(lambda: s.has_state(acc, s.atspi.STATE_FOCUSED), what=f"{name}'s focus")
+    run(app, body)
+
+
 def journey_screen_reader_drawing(app):
     """A pattern drawn through the dots' accessible Press action, as a screen reader does."""
     def body(s):
@@ -542,7 +571,8 @@ def journey_challenge_good(app):
         win = open_challenge(s, path)
         for i in (0, 9, 18):
             wait_dot(s, win, "PicB", i, DOT_RED)
-        eventually(check_path, s, win, "PicB", [0, 9, 18])
+        # Opened by Return in the dialog: the ring shows on the focused grid.
+        eventually(check_path, s, win, "PicB", [0, 9, 18], PATH_RED, 0)
         check(path_pixels(s, win, "PicA") == 0, "the challenge starts with a path on PicA")
         click_dots(s, win, [18, 9, 0])
         summit(s, win)

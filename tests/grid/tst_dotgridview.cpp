@@ -99,24 +99,31 @@ private slots:
     }
 
     // The path and the dots' outlines stand out by at least 3:1 from each
-    // surface's own background under dark and high-contrast palettes, and
+    // surface's own background under a dark palette, by 4.5:1 under a high
+    // contrast one, whose lines are 2 pixels wide even where 1 is asked for;
     // nothing is painted in the default palette's white.
     void palettes_data()
     {
         QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("lineWidth"); // of a line asked to be 1 pixel wide
         QTest::newRow("darker scheme")
             << schemed(qRgb(0x3d, 0x3d, 0x3d), qRgb(255, 255, 255), qRgb(0x12, 0x60, 0x8a),
-                       qRgb(0xf9, 0xf9, 0xf9));
+                       qRgb(0xf9, 0xf9, 0xf9)) << 3.0 << 1;
         QTest::newRow("high contrast black")
-            << schemed(qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0x1a, 0xeb, 0xff), qRgb(0, 0, 0));
+            << schemed(qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0x1a, 0xeb, 0xff), qRgb(0, 0, 0))
+            << 4.5 << 2;
     }
     void palettes()
     {
         QFETCH(QPalette, palette);
+        QFETCH(double, ratio);
+        QFETCH(int, lineWidth);
         const QPalette before = QApplication::palette();
         QApplication::setPalette(palette);
         EditorWindow &w = showEditor(true);
-        for (const int k : {0, 10, 20})
+        w.PicB()->setLineWidth(1);
+        for (const int k : {0, 1, 10, 20})
             clickDot(w.PicA(), k);
         QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3)); // the path on PicB too
         for (DotGridView *view : {w.PicA(), w.PicB()}) {
@@ -124,11 +131,14 @@ private slots:
             const QColor back = view->backgroundColour();
             QCOMPARE(shownImage.pixel(1, 1), back.rgb());
             QVERIFY(back != QColor(Qt::white));
-            QVERIFY2(colours::contrast(view->pathColour(), back) >= 3.0, view->objectName().toLatin1());
-            QVERIFY(colours::contrast(view->outlineColour(), back) >= 3.0);
+            QVERIFY2(colours::contrast(view->pathColour(), back) >= ratio, view->objectName().toLatin1());
+            QVERIFY(colours::contrast(view->outlineColour(), back) >= ratio);
             QVERIFY(surfacepixels::pixelCount(shownImage, view->pathColour().rgb()) > 20);
             QVERIFY(surfacepixels::pixelCount(shownImage, view->outlineColour().rgb()) >= 63 * 36);
         }
+        const int x = (w.PicB()->dotRect(0).right() + w.PicB()->dotRect(1).left()) / 2; // 0 to 1
+        QCOMPARE(surfacepixels::rowsAt(w.PicB()->image(), x, w.PicB()->pathColour().rgb()).size(),
+                 lineWidth);
         m_window.reset();
         QApplication::setPalette(before);
     }

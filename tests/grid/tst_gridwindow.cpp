@@ -1,6 +1,7 @@
 // The two grid windows as widgets, offscreen: what they are made of, how they
 // sit in a workspace, and what their own events do. (What the surfaces show,
 // pixel for pixel, is tst_goldenimages; the path rules are tst_gridmodel.)
+#include "forms/colours.h"
 #include "forms/twips.h"
 #include "grid/appcontext.h"
 #include "grid/challengeslot.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 class TestGridWindow : public QObject {
@@ -118,18 +121,21 @@ private slots:
         QCOMPARE(&w.model(), m_challenge.get());
     }
 
-    // Tab order and the first focus follow the definitions' tab indexes.
+    // Tab order and the first focus follow the definitions' tab indexes; Tab
+    // and Shift+Tab go round every control of the child window and only
+    // those, never resting on the child window itself, even for a moment.
     void tabOrder_data()
     {
         QTest::addColumn<bool>("challenge");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("editor") << false << QStringList{"PicB", "CmdB", "CmdTest", "PicA", "PicB"};
-        QTest::newRow("challenge") << true << QStringList{"PicB", "CmdA", "CmdB", "PicA", "PicB"};
+        QTest::newRow("editor") << false << QStringList{"PicB", "CmdB", "CmdTest", "PicA"};
+        QTest::newRow("challenge") << true << QStringList{"PicB", "CmdA", "CmdB", "PicA"};
     }
     void tabOrder()
     {
         QFETCH(bool, challenge);
         QFETCH(QStringList, order);
+        QStringList visited; // outlives the area, whose end moves the focus too
         QMdiArea area;
         area.resize(1200, 900);
         area.show();
@@ -140,12 +146,73 @@ private slots:
         QMdiSubWindow *sub = addToWorkspace(&area, w);
         sub->show();
         area.setActiveSubWindow(sub);
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < order.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
+        connect(qApp, &QApplication::focusChanged, &area,
+                [&](QWidget *, QWidget *now) { visited << (now ? now->objectName() : "none"); });
+        // Round from the first control and back to it, forwards, then backwards.
+        QStringList round = order.mid(1) << order.first();
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int i = 0; i < order.size(); ++i)
+                QTest::keyClick(QApplication::focusWidget(), key,
+                                key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(visited, round);
+            visited.clear();
+            round = QStringList(order.rbegin(), order.rend() - 1) << order.first();
         }
-        QCOMPARE(visited, order);
+    }
+
+    // A focused button's outline (what the focus changes in a grab) stands
+    // out from the window by 3:1 in every palette; the default one's buttons
+    // take the window's palette as ever. At 16 pt "Refresh" and "Summit" need
+    // wider buttons: they grow about their middle to fit their texts.
+    void buttonLooks_data()
+    {
+        QTest::addColumn<QRgb>("window"); // and the buttons' face; 0 for the default palette
+        QTest::addColumn<int>("points");  // 0 for the default font
+        QTest::newRow("default") << QRgb(0) << 0;
+        QTest::newRow("darker scheme") << qRgb(0x3d, 0x3d, 0x3d) << 0;
+        QTest::newRow("16 pt") << QRgb(0) << 16;
+    }
+    void buttonLooks()
+    {
+        QFETCH(QRgb, window);
+        QFETCH(int, points);
+        const QPalette palette = QApplication::palette();
+        const QFont font = QApplication::font();
+        QPalette p = palette;
+        if (window) p.setColor(QPalette::Window, window), p.setColor(QPalette::Button, window);
+        QApplication::setPalette(p);
+        QApplication::setFont(QFont(font.family(), points ? points : font.pointSize()));
+        ChallengeWindow c(m_ctx, m_challenge);
+        EditorWindow w(m_ctx);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.setAttribute(Qt::WA_KeyboardFocusChange); // as after a Tab
+        const QImage plain = w.CmdTest()->grab().toImage();
+        w.CmdTest()->setFocus(Qt::TabFocusReason);
+        const QImage focused = w.CmdTest()->grab().toImage();
+        QApplication::setPalette(palette);
+        QApplication::setFont(font);
+        double best = 1;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (plain.pixel(x, y) != focused.pixel(x, y))
+                    best = std::max(
+                        best, colours::contrast(focused.pixel(x, y), p.color(QPalette::Window)));
+        QVERIFY(best >= 3.0);
+        QCOMPARE(w.CmdTest()->testAttribute(Qt::WA_SetPalette), bool(window));
+        const std::pair<QPushButton *, QRectF> buttons[] = {
+            {w.CmdB(), w.model().controlRect(GridControl::CmdB)},
+            {c.CmdA(), c.model().controlRect(GridControl::ButtonA)}};
+        for (const auto &[b, twipsRect] : buttons) {
+            const QRect laidOut = twips::toPixels(twipsRect);
+            QStyleOptionButton option;
+            option.initFrom(b);
+            QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) <=
+                    b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width());
+            QCOMPARE(b->geometry().center().x(), laidOut.center().x());
+            QCOMPARE(b->geometry() == laidOut, !points);
+        }
     }
 
     void backgroundClickRedrawsBothSides()

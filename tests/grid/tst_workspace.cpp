@@ -1,12 +1,15 @@
 // A new child window opens at its defined size inside the workspace, beside
 // or over the others, in either layout direction; one larger than the
-// workspace fills it and shows its title bar's leading end.
+// workspace fills it and shows its title bar's leading end. The workspace
+// scrolls to a control that takes the focus outside it, and only then.
 #include "grid/workspace.h"
 #include "support/testenv.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 class TestWorkspace : public QObject {
@@ -44,6 +47,35 @@ private slots:
             QCOMPARE((at & view).size(), at.size().boundedTo(view.size())); // as much as fits
             QVERIFY(view.contains(direction == Qt::RightToLeft ? at.topRight() : at.topLeft()));
         }
+    }
+
+    void focusIsScrolledIntoView_data() { newWindowsOpenInView_data(); }
+    void focusIsScrolledIntoView()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        QMdiArea area;
+        area.setLayoutDirection(direction);
+        area.resize(433, 300);
+        area.show();
+        QApplication::setActiveWindow(&area);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        auto *client = new QWidget;
+        client->resize(909, 406);
+        QList<QPushButton *> b; // at the near corner, the far one, and beside the far one
+        for (const int x : {10, 820, 700})
+            (b << new QPushButton(client)).last()->setGeometry(x, x > 10 ? 360 : 10, 80, 30);
+        addToWorkspace(&area, client)->show();
+        const auto shown = [&](QPushButton *w) {
+            return area.viewport()->rect().contains(
+                QRect(w->mapTo(area.viewport(), QPoint()), w->size()));
+        };
+        QTRY_VERIFY(b[0]->hasFocus() && shown(b[0]));
+        b[1]->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(shown(b[1]));
+        const int scrolled = area.horizontalScrollBar()->value();
+        b[2]->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(area.horizontalScrollBar()->value(), scrolled); // already in view
     }
 };
 

@@ -182,7 +182,7 @@ private slots:
         if (window) p.setColor(QPalette::Window, window), p.setColor(QPalette::Button, window);
         QApplication::setPalette(p);
         QApplication::setFont(QFont(font.family(), points ? points : font.pointSize()));
-        ChallengeWindow c(m_ctx, m_challenge);
+        ChallengeWindow c(m_ctx, *m_challenge);
         EditorWindow w(m_ctx);
         w.show();
         QApplication::setActiveWindow(&w);

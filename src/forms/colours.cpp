@@ -1,5 +1,6 @@
 #include "forms/colours.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace colours {

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <utility>
 
 DotGridView::DotGridView(GridModel &model, Side side, QWidget *parent)

@@ -11,6 +11,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 GridGeometry initialGeometry(const forms::griddefs::Window &def)

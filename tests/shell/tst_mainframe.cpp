@@ -26,7 +26,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 

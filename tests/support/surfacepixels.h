@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
-#include <QRect>
 
 namespace surfacepixels {
 
@@ -22,23 +21,6 @@ inline QList<QPoint> pixelsOf(const QImage &img, QRgb c)
 inline int pixelCount(const QImage &img, QRgb c)
 {
     return int(pixelsOf(img, c).size());
-}
-
-inline QRect boundingRect(const QList<QPoint> &points)
-{
-    QRect r;
-    for (const QPoint &p : points)
-        r |= QRect(p, QSize(1, 1));
-    return r;
-}
-
-// Rows of column x that have colour c.
-inline QList<int> rowsAt(const QImage &img, int x, QRgb c)
-{
-    QList<int> out;
-    for (int y = 0; y < img.height(); ++y)
-        if (img.pixel(x, y) == c) out.append(y);
-    return out;
 }
 
 } // namespace surfacepixels

@@ -41,21 +41,15 @@ struct PaintedRegion : QObject {
     }
 };
 
-// What the screen shows of `view`: its window's backing store, as Qt last
-// painted and flushed it.
-QImage onScreen(QWidget *view)
+// Whether the screen (offscreen: the window's backing store, as Qt last
+// painted it) shows of `view` what a full repaint, grab(), shows.
+bool screenShowsAFullRepaint(QWidget *view)
 {
     const QPoint at = view->mapTo(view->window(), QPoint(0, 0));
-    return view->screen()
-        ->grabWindow(view->window()->winId(), at.x(), at.y(), view->width(), view->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// What a full repaint of `view` shows.
-QImage repainted(QWidget *view)
-{
-    return view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPixmap screen = view->screen()->grabWindow(view->window()->winId(), at.x(), at.y(),
+                                                      view->width(), view->height());
+    return screen.toImage().convertToFormat(QImage::Format_RGB32) ==
+           view->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -140,13 +134,13 @@ private slots:
         a->setLineWidth(5); // the challenge's: a wide line needs all of its rectangle
         for (const int k : {1, 12, 2})
             clickDot(a, k);
-        QTRY_COMPARE(onScreen(a), repainted(a));
+        QTRY_VERIFY(screenShowsAFullRepaint(a));
         PaintedRegion painted;
         a->installEventFilter(&painted);
         clickDot(a, 56);
         QTRY_VERIFY(!painted.region.isEmpty());
         QVERIFY(!QRegion(a->rect()).subtracted(painted.region).isEmpty());
-        QCOMPARE(onScreen(a), repainted(a));
+        QVERIFY(screenShowsAFullRepaint(a));
     }
 
     // The path and the dots' outlines stand out by at least 3:1 from each

@@ -23,4 +23,13 @@ inline int pixelCount(const QImage &img, QRgb c)
     return int(pixelsOf(img, c).size());
 }
 
+// Rows of column x that have colour c.
+inline QList<int> rowsAt(const QImage &img, int x, QRgb c)
+{
+    QList<int> out;
+    for (int y = 0; y < img.height(); ++y)
+        if (img.pixel(x, y) == c) out.append(y);
+    return out;
+}
+
 } // namespace surfacepixels

@@ -3,22 +3,22 @@
 //   2. a resize of an editor holding a full 64-dot path, until repainted (target 10 ms)
 //   3. peak memory (VmHWM) with 20, then 50 editor windows open in a QMdiArea
 //      (target 80 MiB for 20), and the widgets one editor window is made of
-// Dots are clicked where a person clicks them, at their centres.
+// Dots are clicked where a person clicks them, at their centres
+// (tests/support/gridinput.h).
 #include "grid/appcontext.h"
+#include "grid/dotgridview.h"
 #include "grid/editorwindow.h"
 #include "grid/workspace.h"
-#include "logic/gridlayout.h"
 
 #include "support/fakedialogs.h"
+#include "support/gridinput.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -34,28 +34,9 @@ struct PaintCounter : QObject {
     }
 };
 
-QWidget *picA(QWidget *window)
+DotGridView *picA(QWidget *window)
 {
-    return window->findChild<QWidget *>(QStringLiteral("PicA"));
-}
-
-// A press and release on the centre of dot k of the window's PicA, delivered
-// to whatever widget lies there.
-void click(QWidget *window, int k)
-{
-    const QRectF bounds = *gridlayout::surfaceBounds(Side::A, float(window->width() * 15),
-                                                     float(window->height() * 15));
-    const QPointF dot = gridlayout::dotTopLeft(k, gridlayout::gridSteps(bounds.size()));
-    const QPoint p(int(std::lround(dot.x() / 15)) + 8, int(std::lround(dot.y() / 15)) + 8);
-    QWidget *surface = picA(window);
-    QWidget *w = surface->childAt(p);
-    if (!w) w = surface;
-    const QPointF at = w->mapFrom(surface, p);
-    const QPointF global = w->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
+    return window->findChild<DotGridView *>(QStringLiteral("PicA"));
 }
 
 // Processes events until `counter` has seen a new paint (or 1 s passed).
@@ -114,7 +95,7 @@ int main(int argc, char **argv)
             const int before = counter.paints;
             QElapsedTimer t;
             t.start();
-            click(w, (i * 10) % 63);
+            clickDot(picA(w), (i * 10) % 63);
             untilPainted(counter, before);
             clickMs.push_back(double(t.nsecsElapsed()) / 1e6);
         }
@@ -132,7 +113,7 @@ int main(int argc, char **argv)
         sub->show();
         QApplication::processEvents();
         for (int i = 0; i < 64; ++i)
-            click(w, (i * 10) % 63);
+            clickDot(picA(w), (i * 10) % 63);
         PaintCounter counter;
         picA(w)->installEventFilter(&counter);
         QApplication::processEvents();
@@ -164,7 +145,7 @@ int main(int argc, char **argv)
         w->setWindowTitle(QStringLiteral("Document %1").arg(i + 1));
         addToWorkspace(&area, w)->show();
         for (int k = 0; k < 10; ++k)
-            click(w, k * 6);
+            clickDot(picA(w), k * 6);
         QApplication::processEvents();
         widgets = int(w->findChildren<QWidget *>().size());
         if (i == 19) hwm20 = vmHwmKiB();

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
 

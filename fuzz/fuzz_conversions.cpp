@@ -3,6 +3,7 @@
 #include "shell/stringtable.h"
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 

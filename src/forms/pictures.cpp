@@ -3,18 +3,10 @@
 #include <QLatin1String>
 #include <QPixmap>
 
-// The resource is compiled into this static library, and nothing else names
-// it: this reference brings it into every program that uses the pictures.
-static void registerPictures()
-{
-    Q_INIT_RESOURCE(pictures);
-}
-
 namespace {
 
 QImage resourceImage(const QString &file, QImage::Format format)
 {
-    registerPictures();
     return QImage(QStringLiteral(":/pictures/") + file).convertToFormat(format);
 }
 

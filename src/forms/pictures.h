@@ -1,6 +1,6 @@
 #pragma once
-// The program's own pictures, kept as PNG files in the resource pictures.qrc
-// that this library carries.
+// The program's own pictures, kept as PNG files in the resource pictures.qrc,
+// which every program that links this library carries (src/CMakeLists.txt).
 #include <QIcon>
 #include <QImage>
 #include <QPalette>

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
+#include <QWidget>
 
 namespace {
 

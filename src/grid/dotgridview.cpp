@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <utility>
 
 DotGridView::DotGridView(GridModel &model, Side side, QWidget *parent)

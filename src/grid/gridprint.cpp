@@ -18,6 +18,7 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {

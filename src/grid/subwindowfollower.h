@@ -3,10 +3,10 @@
 // workspace or moved out of one, and reports when that child window is
 // minimised or restored: the hidden client widget may get no resize event of
 // its own then, though the size its layout sees changes.
+#include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
 
-class QMdiSubWindow;
 class QWidget;
 
 class SubWindowFollower : public QObject {

@@ -1,7 +1,12 @@
 #include "logic/summit.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
+namespace {
+
+// The 16-bit segment code of (a, b).
 std::int16_t segmentCode(int a, int b)
 {
     // 100 * 32767 + 32767 fits an int; the low 16 bits are what a 16-bit
@@ -10,6 +15,8 @@ std::int16_t segmentCode(int a, int b)
     return static_cast<std::int16_t>(low >= 0x8000 ? low - 0x10000 : low);
 }
 
+// Number of leading non-zero entries among positions 0..62 of the attempt
+// (empty counts as 0).
 int attemptLength(const DotPath &attempt)
 {
     int m = 0;
@@ -17,6 +24,15 @@ int attemptLength(const DotPath &attempt)
         ++m;
     return m;
 }
+
+// The three code tables of one check, index 0..segments - 1.
+struct SummitTables {
+    static constexpr int kSize = kPathLength - 1;
+    int segments = 0;
+    std::array<std::int16_t, kSize> attemptCode{};   // (attempt[i], attempt[i+1])
+    std::array<std::int16_t, kSize> storedFwdCode{}; // (stored[i], stored[i+1])
+    std::array<std::int16_t, kSize> storedRevCode{}; // (stored[i+1], stored[i])
+};
 
 SummitTables buildSummitTables(const DotPath &attempt, const Pattern &stored)
 {
@@ -29,6 +45,8 @@ SummitTables buildSummitTables(const DotPath &attempt, const Pattern &stored)
     }
     return t;
 }
+
+} // namespace
 
 bool summitCheck(const DotPath &attempt, const Pattern &stored)
 {

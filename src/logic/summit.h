@@ -18,25 +18,5 @@
 #include "logic/gridstate.h"
 #include "logic/pattern.h"
 
-#include <array>
-#include <cstdint>
-
-// The 16-bit segment code of (a, b).
-std::int16_t segmentCode(int a, int b);
-
-// Number of leading non-zero entries among positions 0..62 of the attempt
-// (empty counts as 0).
-int attemptLength(const DotPath &attempt);
-
-// The three code tables of one check, index 0..segments - 1.
-struct SummitTables {
-    static constexpr int kSize = kPathLength - 1;
-    int segments = 0;
-    std::array<std::int16_t, kSize> attemptCode{};   // (attempt[i], attempt[i+1])
-    std::array<std::int16_t, kSize> storedFwdCode{}; // (stored[i], stored[i+1])
-    std::array<std::int16_t, kSize> storedRevCode{}; // (stored[i+1], stored[i])
-};
-SummitTables buildSummitTables(const DotPath &attempt, const Pattern &stored);
-
 // True when the attempt succeeds ("You are good").
 bool summitCheck(const DotPath &attempt, const Pattern &stored);

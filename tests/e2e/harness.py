@@ -4,7 +4,8 @@ reads it through the accessibility tree (AT-SPI, pyatspi), the screen's pixels
 and the files it writes.
 
 A journey is a function taking the path of the plimso executable. Run one with
-    dbus-run-session -- /usr/bin/python3 run.py --app PATH --journey NAME
+    PLIMSO_PROJECT_VERSION=VERSION dbus-run-session -- /usr/bin/python3 run.py --app PATH --journey NAME
+where VERSION is the one the build gives the program (CTest sets it).
 Exit codes: 0 passed, 1 failed, 77 skipped (no X server or a needed tool).
 
 A session may run a real screen reader beside plimso: Orca, speaking through

@@ -15,6 +15,7 @@ TWIPS_PER_PIXEL = 15
 FILE_MENU = "檔案(F)"
 VIEW_MENU = "檢視(V)"
 SHOTS = os.environ.get("PLIMSO_E2E_SHOTS")  # a folder to keep screenshots in, when set
+VERSION = os.environ.get("PLIMSO_PROJECT_VERSION")  # what the build gives the program
 
 # A frame of 1000 x 760 pixels at (20, 20): an editor (901 x 406 client) and the
 # challenge window (937 x 588 client) both fit inside it with their title bars.
@@ -244,7 +245,7 @@ def check_splash_texts(s, splash):
 
 
 def splash_window(s):
-    return next((w for w in s.windows() if s.find("Version 1.0.0", "label", root=w)), None)
+    return next((w for w in s.windows() if s.find(f"Version {VERSION}", "label", root=w)), None)
 
 
 def journey_startup(app):

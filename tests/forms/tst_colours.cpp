@@ -2,66 +2,15 @@
 
 #include <QtTest>
 
-// The 16 console colours and the standard scheme of the system colours.
+// Colours made to stand out, and the system colours' palette roles.
 class TstColours : public QObject {
     Q_OBJECT
 
 private slots:
-    void consoleTable_data();
-    void consoleTable();
-    void outOfRangeWraps_data();
-    void outOfRangeWraps();
     void standingOut_data();
     void standingOut();
     void systemColoursHaveDistinctRoles();
 };
-
-void TstColours::consoleTable_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QColor>("rgb");
-    QTest::newRow("0 black") << 0 << QColor(0, 0, 0);
-    QTest::newRow("1 navy") << 1 << QColor(0, 0, 128);
-    QTest::newRow("2 green") << 2 << QColor(0, 128, 0);
-    QTest::newRow("3 teal") << 3 << QColor(0, 128, 128);
-    QTest::newRow("4 maroon") << 4 << QColor(128, 0, 0);
-    QTest::newRow("5 purple") << 5 << QColor(128, 0, 128);
-    QTest::newRow("6 olive") << 6 << QColor(128, 128, 0);
-    QTest::newRow("7 light grey") << 7 << QColor(192, 192, 192);
-    QTest::newRow("8 grey") << 8 << QColor(128, 128, 128);
-    QTest::newRow("9 blue") << 9 << QColor(0, 0, 255);
-    QTest::newRow("10 lime") << 10 << QColor(0, 255, 0);
-    QTest::newRow("11 cyan") << 11 << QColor(0, 255, 255);
-    QTest::newRow("12 red") << 12 << QColor(255, 0, 0);
-    QTest::newRow("13 magenta") << 13 << QColor(255, 0, 255);
-    QTest::newRow("14 yellow") << 14 << QColor(255, 255, 0);
-    QTest::newRow("15 white") << 15 << QColor(255, 255, 255);
-}
-
-void TstColours::consoleTable()
-{
-    QFETCH(int, number);
-    QFETCH(QColor, rgb);
-    QCOMPARE(colours::console(number), rgb);
-    QCOMPARE(colours::console(number).alpha(), 255);
-}
-
-void TstColours::outOfRangeWraps_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("same");
-    QTest::newRow("16") << 16 << 0;
-    QTest::newRow("20") << 20 << 4;
-    QTest::newRow("-1") << -1 << 15;
-    QTest::newRow("-12") << -12 << 4;
-}
-
-void TstColours::outOfRangeWraps()
-{
-    QFETCH(int, number);
-    QFETCH(int, same);
-    QCOMPARE(colours::console(number), colours::console(same));
-}
 
 // A colour is kept where it stands out by 3:1; elsewhere it is lightened or
 // darkened just enough, keeping its hue.

@@ -7,6 +7,7 @@
 #include "support/files.h"
 #include "support/paths.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,18 +76,20 @@ void TestCommands::testAsksWithTheDefinedPrompt()
     QCOMPARE(r.defaultAnswer, QStringLiteral("Default.txt"));
 }
 
+// The file takes the name as typed: nothing trimmed, no extension added.
 void TestCommands::testWritesAndReplays()
 {
     FakeDialogs dialogs;
-    dialogs.answerText(QStringLiteral("Default.txt"));
+    dialogs.answerText(QStringLiteral(" my pattern"));
     Editor editor{0, 9, 18};
     QTemporaryDir dir;
     const QString written = runTest(dialogs, nullptr, dir.path(), editor.model);
-    QCOMPARE(written, dir.path() + QStringLiteral("/Default.txt"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral(" my pattern")});
+    QCOMPARE(written, dir.filePath(QStringLiteral(" my pattern")));
     QCOMPARE(readFile(written), patternFileBytes({1, 10, 19}));
     QCOMPARE(dialogs.messages().size(), 0); // success shows no box, but is spoken
     QCOMPARE(dialogs.announcements(),
-             QStringList{QStringLiteral("The pattern file Default.txt was written in %1.")
+             QStringList{QStringLiteral("The pattern file  my pattern was written in %1.")
                              .arg(QDir::toNativeSeparators(dir.path()))});
     QCOMPARE(editor.model.segments(Side::B).size(), 3); // replayed
     QVERIFY(editor.model.isRed(Side::B, 18));

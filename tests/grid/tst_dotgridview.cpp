@@ -11,6 +11,9 @@
 #include "support/testenv.h"
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -26,6 +29,27 @@ QPalette schemed(QRgb base, QRgb text, QRgb highlight, QRgb highlightedText)
     p.setColor(QPalette::Highlight, highlight);
     p.setColor(QPalette::HighlightedText, highlightedText);
     return p;
+}
+
+// What of a widget Qt repainted since the filter was installed.
+struct PaintedRegion : QObject {
+    QRegion region;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+// Whether the screen (offscreen: the window's backing store, as Qt last
+// painted it) shows of `view` what a full repaint, grab(), shows.
+bool screenShowsAFullRepaint(QWidget *view)
+{
+    const QPoint at = view->mapTo(view->window(), QPoint(0, 0));
+    const QPixmap screen = view->screen()->grabWindow(view->window()->winId(), at.x(), at.y(),
+                                                      view->width(), view->height());
+    return screen.toImage().convertToFormat(QImage::Format_RGB32) ==
+           view->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -96,6 +120,27 @@ private slots:
         QCOMPARE(w.state().dotCount, std::int16_t(0));
         QVERIFY(!w.model().isRed(Side::A, 11));
         QTest::keyClick(w.PicB(), Qt::Key_Backspace);
+    }
+
+    // A click has Qt repaint only what it changed: the new segment as wide as
+    // its line, the dot turned red. A shrunken update rectangle (the new line
+    // cut short) or a wrong cull of the segments a partial repaint draws (the
+    // old line 1-12, crossing the strip of 2-56 between the dots, painted
+    // over) stays on the screen, where a full repaint would hide it.
+    void aClickRepaintsWhatItChanged()
+    {
+        EditorWindow &w = showEditor(false);
+        DotGridView *a = w.PicA();
+        a->setLineWidth(5); // the challenge's: a wide line needs all of its rectangle
+        for (const int k : {1, 12, 2})
+            clickDot(a, k);
+        QTRY_VERIFY(screenShowsAFullRepaint(a));
+        PaintedRegion painted;
+        a->installEventFilter(&painted);
+        clickDot(a, 56);
+        QTRY_VERIFY(!painted.region.isEmpty());
+        QVERIFY(!QRegion(a->rect()).subtracted(painted.region).isEmpty());
+        QVERIFY(screenShowsAFullRepaint(a));
     }
 
     // The path and the dots' outlines stand out by at least 3:1 from each

@@ -3,7 +3,8 @@
     python3 check_install_tree.py BUILD_DIR [CMAKE]
 
 Checks the tree file by file (nothing missing, nothing extra), the icons' pixel
-sizes, then runs desktop-file-validate and `appstreamcli validate --no-net` on
+sizes, the metainfo's release (the build's version, as project() in
+CMakeLists.txt gives it), then runs desktop-file-validate and `appstreamcli validate --no-net` on
 the desktop entry and the metainfo. Exit codes: 0 passed, 1 failed, 77 skipped
 (the tree is right but a validator is not installed).
 """
@@ -49,7 +50,16 @@ def desktop_entry(path):
     return values
 
 
-def check_tree(prefix):
+def project_version(build):
+    """The version CMake gives the program, from the build folder's cache."""
+    with open(os.path.join(build, "CMakeCache.txt"), encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("CMAKE_PROJECT_VERSION:"):
+                return line.split("=", 1)[1].strip()
+    return None
+
+
+def check_tree(prefix, version):
     problems = []
     found = set()
     for folder, _, files in os.walk(prefix):
@@ -106,8 +116,8 @@ def check_tree(prefix):
             if launchable is None or launchable.text != f"{APP_ID}.desktop":
                 problems.append("metainfo: no launchable naming the desktop entry")
             release = root.find("releases/release")
-            if release is None or release.get("version") != "1.0.0":
-                problems.append("metainfo: no release 1.0.0")
+            if release is None or release.get("version") != version:
+                problems.append(f"metainfo: the latest release is not {version}")
         except ET.ParseError as e:
             problems.append(f"{METAINFO} is not well-formed XML: {e}")
     return problems
@@ -150,7 +160,7 @@ def main():
         if run.returncode != 0:
             print(f"FAILED: cmake --install exited {run.returncode}")
             return 1
-        problems = check_tree(prefix)
+        problems = check_tree(prefix, project_version(build))
         if problems:
             print("\n".join(problems))
             print("FAILED: the installed tree is not right")

@@ -52,22 +52,30 @@ private slots:
         QCOMPARE(b.left() - (a.left() + a.width()), 360.0);
     }
 
+    // Dot k of row k / 9 and column k % 9 at (240, 120) plus whole steps of
+    // PicA's ninth and seventh, to a hundredth of a twip.
     void dotPositions_data()
     {
         QTest::addColumn<QSizeF>("picA");
-        QTest::newRow("editor") << QSizeF(5557.5, 2490);
-        QTest::newRow("odd") << QSizeF(2688.5, 1399);
-        QTest::newRow("smallest") << QSizeF(0, 0);
+        QTest::addColumn<int>("dot");
+        QTest::addColumn<QPointF>("topLeft");
+        const QSizeF editor(5557.5, 2490), odd(2688.5, 1399);
+        QTest::newRow("editor, first") << editor << 0 << QPointF(240, 120);
+        QTest::newRow("editor, row 0, column 5") << editor << 5 << QPointF(3327.5, 120);
+        QTest::newRow("editor, row 3, column 0") << editor << 27 << QPointF(240, 1187.1429);
+        QTest::newRow("editor, last") << editor << 62 << QPointF(5180, 2254.2857);
+        QTest::newRow("odd, row 4, column 4") << odd << 40 << QPointF(1434.8889, 919.4286);
+        QTest::newRow("odd, last") << odd << 62 << QPointF(2629.7778, 1319.1429);
+        QTest::newRow("smallest, last") << QSizeF(0, 0) << 62 << QPointF(240, 120);
     }
     void dotPositions()
     {
         QFETCH(QSizeF, picA);
-        const QSizeF steps = gridSteps(picA);
-        const float colW = float(picA.width()) / 9.0f, rowH = float(picA.height()) / 7.0f;
-        QCOMPARE(dotTopLeft(0, steps), QPointF(240, 120));
-        QCOMPARE(dotTopLeft(62, steps), QPointF(8 * colW + 240.0f, 6 * rowH + 120.0f));
-        QCOMPARE(dotTopLeft(27, steps), QPointF(240, 3 * rowH + 120.0f));
-        QCOMPARE(dotTopLeft(5, steps), QPointF(5 * colW + 240.0f, 120));
+        QFETCH(int, dot);
+        QFETCH(QPointF, topLeft);
+        const QPointF p = dotTopLeft(dot, gridSteps(picA));
+        QVERIFY2((p - topLeft).manhattanLength() < 0.01,
+                 qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
     }
     void singlePrecision()
     {

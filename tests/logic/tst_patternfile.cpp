@@ -82,8 +82,6 @@ private slots:
 
     void plainFileName_data();
     void plainFileName();
-    void filePath_data();
-    void filePath();
 };
 
 void TestPatternFile::format_data()
@@ -429,34 +427,6 @@ void TestPatternFile::plainFileName()
     QFETCH(QString, name);
     QFETCH(bool, plain);
     QCOMPARE(isPlainFileName(name), plain);
-}
-
-void TestPatternFile::filePath_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("plain") << "/opt/plimso"
-                           << "Default.txt"
-                           << "/opt/plimso/Default.txt";
-    QTest::newRow("as typed") << "/opt/plimso"
-                              << " a b "
-                              << "/opt/plimso/ a b ";
-    QTest::newRow("no extension added") << "/opt/plimso"
-                                        << "p"
-                                        << "/opt/plimso/p";
-    QTest::newRow("separator always added") << "/opt/plimso/"
-                                            << "x"
-                                            << "/opt/plimso//x";
-}
-
-void TestPatternFile::filePath()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, name);
-    QFETCH(QString, path);
-    QCOMPARE(patternFilePath(folder, name), path);
 }
 
 QTEST_GUILESS_MAIN(TestPatternFile)

@@ -4,14 +4,15 @@ help and version without a display, bad arguments with a usage message, no
 display with a hint. Under the C locale these read as scripts expect them; under
 a Traditional Chinese one they are Chinese throughout.
 
-    check_command_line.py PATH_TO_PLIMSO
+    check_command_line.py PATH_TO_PLIMSO VERSION
 
 Bad arguments are given with DISPLAY naming a display that does not exist: a
 program that went on to create its QApplication would fail on it instead of
 printing the usage. A display or platform that does not answer, named on the
 command line or in the environment, ends the run as no display does (exit 2,
 no core dump), naming what was tried. Help and version must fail when stdout
-cannot take them, a closed one included. Exit code 0 passed, 1 failed.
+cannot take them, a closed one included. VERSION is the one the build gives
+the program (project() in CMakeLists.txt). Exit code 0 passed, 1 failed.
 """
 import os
 import re
@@ -20,10 +21,15 @@ import subprocess
 import sys
 
 USAGE = "Usage: plimso [options] [file]\n"
+VERSION = None  # from the command line
 C = {"LC_ALL": "C.UTF-8", "LANGUAGE": None}
 ZH = {"LC_ALL": "zh_TW.UTF-8", "LANGUAGE": None}
 NO_DISPLAY = {"DISPLAY": None, "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None, **C}
 BOGUS_DISPLAY = {"DISPLAY": ":65000", "WAYLAND_DISPLAY": None, "QT_QPA_PLATFORM": None, **C}
+
+
+def version_line(text):
+    return text == f"plimso {VERSION}\n"
 
 
 def chinese(*own):
@@ -39,9 +45,9 @@ def chinese(*own):
 CASES = [
     (["--help"], NO_DISPLAY, 0, lambda o: o.startswith(USAGE) and "--version" in o, ""),
     (["-h"], NO_DISPLAY, 0, lambda o: o.startswith(USAGE), ""),
-    (["--version"], NO_DISPLAY, 0, "plimso 1.0.0\n", ""),
-    (["-v"], NO_DISPLAY, 0, "plimso 1.0.0\n", ""),
-    (["-platform", "offscreen", "--version"], NO_DISPLAY, 0, "plimso 1.0.0\n", ""),
+    (["--version"], NO_DISPLAY, 0, version_line, ""),
+    (["-v"], NO_DISPLAY, 0, version_line, ""),
+    (["-platform", "offscreen", "--version"], NO_DISPLAY, 0, version_line, ""),
     (["a.txt", "b.txt"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e and "a.txt b.txt" in e),
     (["--frobnicate"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e and "frobnicate" in e),
     (["-q"], BOGUS_DISPLAY, 2, "", lambda e: USAGE in e),
@@ -76,10 +82,11 @@ def matches(test, text):
 
 
 def main():
-    if len(sys.argv) != 2:
+    global VERSION
+    if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    app = sys.argv[1]
+    app, VERSION = sys.argv[1:]
     cases = [(args, changes, code, out, err, subprocess.PIPE)
              for args, changes, code, out, err in CASES]
     cases += [(args, NO_DISPLAY, 1, "", one_line(reason), target)

@@ -21,27 +21,24 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.plimso.Plimso"));
     }
 
-    void messageBoxButtons_data()
+    // Qt's own texts follow the locale where Qt ships them: its dialogs'
+    // buttons read in the user's language.
+    void qtTexts_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QMessageBox::StandardButton>("button");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zh_TW Yes") << "zh_TW" << QMessageBox::Yes << "是(&Y)";
-        QTest::newRow("zh_TW No") << "zh_TW" << QMessageBox::No << "否(&N)";
-        QTest::newRow("zh_TW OK") << "zh_TW" << QMessageBox::Ok << "確定";
-        QTest::newRow("zh_TW Cancel") << "zh_TW" << QMessageBox::Cancel << "取消";
-        QTest::newRow("C Yes") << "C" << QMessageBox::Yes << "&Yes";
-        QTest::newRow("C OK") << "C" << QMessageBox::Ok << "OK";
+        QTest::addColumn<bool>("translated");
+        QTest::newRow("zh_TW") << "zh_TW" << true;
+        QTest::newRow("C") << "C" << false;
     }
-    void messageBoxButtons()
+    void qtTexts()
     {
         QFETCH(QString, locale);
-        QFETCH(QMessageBox::StandardButton, button);
-        QFETCH(QString, text);
+        QFETCH(bool, translated);
         const auto translator = appsetup::installQtTranslations(QLocale(locale));
+        QCOMPARE(translator != nullptr, translated);
         QMessageBox box;
-        box.setStandardButtons(button);
-        QCOMPARE(box.button(button)->text(), text);
+        box.setStandardButtons(QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text() != QStringLiteral("&Yes"), translated);
     }
 
     void programTexts_data()

@@ -2,6 +2,7 @@
 // list asks for. Qt's own options must pass untouched and unreported, since
 // QApplication reads them afterwards.
 #include "shell/commandline.h"
+#include "support/projectversion.h"
 
 #include <QTest>
 
@@ -27,8 +28,8 @@ private slots:
         row("a file", "p.txt", A::Run, "p.txt", "");
         row("--help", "--help", A::Help, "", usage);
         row("-h", "-h", A::Help, "", "--version");
-        row("--version", "--version", A::Version, "", "plimso 1.0.0\n");
-        row("-v", "-v", A::Version, "", "plimso 1.0.0\n");
+        row("--version", "--version", A::Version, "", "plimso " PLIMSO_PROJECT_VERSION "\n");
+        row("-v", "-v", A::Version, "", "plimso " PLIMSO_PROJECT_VERSION "\n");
         row("-platform", "-platform xcb p.txt", A::Run, "p.txt", "");
         row("--platform", "--platform offscreen", A::Run, "", "");
         row("-style, -reverse", "-style fusion -reverse p.txt", A::Run, "p.txt", "");

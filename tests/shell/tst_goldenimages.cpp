@@ -13,12 +13,12 @@
 // background.
 #include "grid/challengewindow.h"
 #include "grid/editorwindow.h"
-#include "logic/gridlayout.h"
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/files.h"
 #include "support/framefixture.h"
 #include "support/frameinput.h"
+#include "support/gridinput.h"
 #include "support/testenv.h"
 
 #include <QMdiArea>
@@ -26,7 +26,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -35,31 +34,6 @@ using Steps = std::function<void(TestGoldenImages *)>;
 Q_DECLARE_METATYPE(Steps)
 
 namespace {
-
-// Where dot k's centre lies in its surface, in pixels, for a grid window whose
-// client area is `inner` pixels: the layout's own arithmetic, rounded as
-// widgets are placed.
-QPoint dotCentre(QSize inner, int k)
-{
-    const QRectF picA = *gridlayout::surfaceBounds(Side::A, float(inner.width() * 15),
-                                                   float(inner.height() * 15));
-    const QPointF at = gridlayout::dotTopLeft(k, gridlayout::gridSteps(picA.size()));
-    return QPoint(int(std::lround(at.x() / 15)) + 8, int(std::lround(at.y() / 15)) + 8);
-}
-
-// A press and release at `p` on the surface, delivered to whatever widget
-// lies there, as a person's click would be.
-void clickAt(QWidget *surface, QPoint p, bool doubleClick = false)
-{
-    QVERIFY2(surface->rect().contains(p), "a person can only click what the surface shows");
-    QWidget *target = surface->childAt(p);
-    if (!target) target = surface;
-    const QPoint local = target->mapFrom(surface, p);
-    QTest::mouseClick(target, Qt::LeftButton, {}, local);
-    if (!doubleClick) return;
-    QTest::mouseDClick(target, Qt::LeftButton, {}, local);
-    QTest::mouseRelease(target, Qt::LeftButton, {}, local);
-}
 
 QImage image(QWidget *w)
 {
@@ -80,17 +54,15 @@ class TestGoldenImages : public QObject, FrameFixture {
     {
         return currentGrid()->findChild<QWidget *>(QLatin1String(name));
     }
+    DotGridView *picA() const { return currentGrid()->findChild<DotGridView *>("PicA"); }
     void click(std::initializer_list<int> dots)
     {
         for (const int k : dots)
-            clickAt(surface("PicA"), dotCentre(currentGrid()->size(), k));
+            clickDot(picA(), k);
     }
     // A person's double-click: its first press records the dot, the
     // double-click takes that press back.
-    void doubleClick(int k)
-    {
-        clickAt(surface("PicA"), dotCentre(currentGrid()->size(), k), true);
-    }
+    void doubleClick(int k) { doubleClickDot(picA(), k); }
     void resizeClient(QSize client)
     {
         QMdiSubWindow *sub = m_frame->mdiArea()->currentSubWindow();

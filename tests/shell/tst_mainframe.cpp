@@ -7,6 +7,7 @@
 #include "shell/mainframe.h"
 #include "support/fakedialogs.h"
 #include "support/frameinput.h"
+#include "support/projectversion.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -26,7 +27,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -392,7 +395,7 @@ private slots:
         QTest::newRow("search") << "mnuHelpSearchForHelpOn"
                                 << "無法顯示說明內容，沒有和此專案相關的說明。" << true;
         QTest::newRow("about") << "mnuHelpAbout"
-                               << "版本 1.0.0" << false;
+                               << "版本 " PLIMSO_PROJECT_VERSION << false;
     }
     void menuMessages()
     {

@@ -15,15 +15,24 @@
 #include "support/paths.h"
 #include "support/testenv.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace {
 

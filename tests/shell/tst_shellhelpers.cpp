@@ -3,6 +3,7 @@
 #include "shell/screenfit.h"
 #include "shell/statusclock.h"
 #include "shell/version.h"
+#include "support/projectversion.h"
 
 #include <QTest>
 
@@ -28,7 +29,11 @@ private slots:
         QCOMPARE(version::text(major, minor, revision), text);
     }
 
-    void programVersionIsOneZeroZero() { QCOMPARE(version::text(), QStringLiteral("1.0.0")); }
+    // The numbers reach the program from project() in CMakeLists.txt.
+    void programVersionIsTheProjects()
+    {
+        QCOMPARE(version::text(), QStringLiteral(PLIMSO_PROJECT_VERSION));
+    }
 
     void fit_data()
     {

@@ -2,6 +2,7 @@
 // border, placement and logo, and that the user cannot close it.
 #include "forms/twips.h"
 #include "shell/splashwindow.h"
+#include "support/projectversion.h"
 #include "support/testenv.h"
 
 #include <QAccessible>
@@ -24,7 +25,7 @@ private slots:
         QTest::newRow("lblWarning") << "lblWarning"
                                     << "警告";
         QTest::newRow("lblVersion") << "lblVersion"
-                                    << "Version 1.0.0";
+                                    << "Version " PLIMSO_PROJECT_VERSION;
         QTest::newRow("lblPlatform") << "lblPlatform"
                                      << "平台";
         QTest::newRow("lblCompanyProduct") << "lblCompanyProduct"

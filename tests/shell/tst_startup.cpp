@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 

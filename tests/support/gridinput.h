@@ -1,6 +1,7 @@
 #pragma once
 // Clicking the dots of a grid surface as a person does, with real mouse events
-// at the dot's centre, on an editor window shown on its own.
+// at the dot's centre, for every test and benchmark; and an editor window
+// shown on its own.
 #include "grid/dotgridview.h"
 #include "grid/appcontext.h"
 #include "grid/editorwindow.h"

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
-#include <QRect>
 
 namespace surfacepixels {
 
@@ -22,14 +21,6 @@ inline QList<QPoint> pixelsOf(const QImage &img, QRgb c)
 inline int pixelCount(const QImage &img, QRgb c)
 {
     return int(pixelsOf(img, c).size());
-}
-
-inline QRect boundingRect(const QList<QPoint> &points)
-{
-    QRect r;
-    for (const QPoint &p : points)
-        r |= QRect(p, QSize(1, 1));
-    return r;
 }
 
 // Rows of column x that have colour c.

@@ -1,32 +1,21 @@
 #pragma once
-// The 16 console colours used for drawing, and the system colours that window
-// definitions name by their classic index, mapped to Qt palette roles.
+// The colours the grid windows are drawn in, as the definitions give them
+// (palette roles, followed as the desktop theme changes, or fixed colours),
+// and their contrast against what they are drawn on.
 #include <QColor>
 #include <QPalette>
 
 namespace colours {
 
-// Console colour 0..15; numbers outside that range are taken modulo 16.
-QColor console(int number);
-
-// The colour every path is drawn in, before any adjustment for contrast:
-// console colour 4, (128, 0, 0).
+// The colour every path is drawn in, before any adjustment for contrast: dark
+// red, (128, 0, 0).
 inline QColor pathColour()
 {
-    return console(4);
+    return QColor(128, 0, 0);
 }
 
-// System colour indices that the definitions use.
-enum class System {
-    WindowBackground = 5,
-    WindowText = 8,
-    TitleBarText = 9,
-    ButtonFace = 15,
-    ButtonText = 18,
-    AppWorkspace = 12
-};
-
-QPalette::ColorRole paletteRole(System s);
+// The workspace's colour: the system colour for an application's workspace.
+inline constexpr QPalette::ColorRole kWorkspaceRole = QPalette::Dark;
 
 // A colour a definition gives: a palette role, followed as the desktop theme
 // changes it, or a fixed RGB value.

@@ -46,10 +46,6 @@ QImage greenDotImage()
 {
     return dotImage(qRgb(0, 255, 0));
 }
-QImage redDotImage()
-{
-    return dotImage(qRgb(255, 0, 0));
-}
 
 QImage toolbarImage(const QString &key, int scale)
 {

@@ -14,7 +14,6 @@ namespace pictures {
 // colours; the highlight stays white.
 QImage dotImage(QRgb fill, QRgb outline = 0xff000000);
 QImage greenDotImage(); // fill (0,255,0)
-QImage redDotImage();   // fill (255,0,0)
 
 // The toolbar's pictures by their image-list key ("New", "Open", "Save",
 // "Print", "Line Style", "Properties", "Drawing"). At scale 1 the image list's

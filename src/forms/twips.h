@@ -11,11 +11,6 @@ namespace twips {
 inline constexpr double kPerPixel = 15.0; // 1440 twips per inch at 96 logical dpi
 inline constexpr double kHimetricPerTwip = 2540.0 / 1440.0;
 
-// Logical pixels, unrounded: for drawing.
-inline constexpr double toPixelsF(double t)
-{
-    return t / kPerPixel;
-}
 inline QPointF toPixels(QPointF t)
 {
     return t / kPerPixel;

@@ -117,7 +117,7 @@ public:
     void setStoredPattern(const Pattern &pattern);
     // Summit's Yes: no segment left on A, every A dot green, the path cleared.
     void resetAttempt();
-    // A window about to close: DotCount 0 and positions 0..62 set to 0;
+    // A window about to close: no click counted and positions 0..62 set to 0;
     // position 63 and where the next line starts keep their values.
     void clear();
 

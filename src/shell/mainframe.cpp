@@ -20,7 +20,7 @@ MainFrame::MainFrame(AppContext &context, GridModel &challenge, QWidget *parent)
     m_ui->setupUi(this);
     m_mdiArea = m_ui->mdiArea;
     m_mdiArea->setBackground(
-        QApplication::palette().color(colours::paletteRole(colours::System::AppWorkspace)));
+        QApplication::palette().color(colours::kWorkspaceRole));
     m_challengeSlot = std::make_unique<ChallengeSlot>(mdiArea(), m_context, m_challenge);
     m_placement = new FramePlacement(this);
     createStatusPanels();

@@ -9,7 +9,6 @@ class TstColours : public QObject {
 private slots:
     void standingOut_data();
     void standingOut();
-    void systemColoursHaveDistinctRoles();
 };
 
 // A colour is kept where it stands out by 3:1; elsewhere it is lightened or
@@ -36,18 +35,6 @@ void TstColours::standingOut()
     QVERIFY2(colours::contrast(c, background) >= 3.0, qPrintable(c.name()));
     QCOMPARE(c == wanted, kept);
     if (!kept && wanted.hsvHue() >= 0) QCOMPARE(c.hsvHue(), wanted.hsvHue());
-}
-
-void TstColours::systemColoursHaveDistinctRoles()
-{
-    // Background and text colours must not collapse onto one role, or text
-    // would vanish on its own background.
-    using colours::System;
-    QVERIFY(colours::paletteRole(System::WindowBackground) !=
-            colours::paletteRole(System::WindowText));
-    QVERIFY(colours::paletteRole(System::ButtonFace) != colours::paletteRole(System::ButtonText));
-    QVERIFY(colours::paletteRole(System::TitleBarText) !=
-            colours::paletteRole(System::WindowBackground));
 }
 
 QTEST_GUILESS_MAIN(TstColours)

@@ -126,14 +126,14 @@ private slots:
     void tabOrder_data()
     {
         QTest::addColumn<bool>("challenge");
-        QTest::addColumn<QStringList>("order");
-        QTest::newRow("editor") << false << QStringList{"PicB", "CmdB", "CmdTest", "PicA"};
-        QTest::newRow("challenge") << true << QStringList{"PicB", "CmdA", "CmdB", "PicA"};
+        QTest::addColumn<QStringList>("round");
+        QTest::newRow("editor") << false << QStringList{"PicB", "CmdB", "CmdTest", "PicA", "PicB"};
+        QTest::newRow("challenge") << true << QStringList{"PicB", "CmdA", "CmdB", "PicA", "PicB"};
     }
     void tabOrder()
     {
         QFETCH(bool, challenge);
-        QFETCH(QStringList, order);
+        QFETCH(QStringList, round);
         QStringList visited; // outlives the area, whose end moves the focus too
         QMdiArea area;
         area.resize(1200, 900);
@@ -147,15 +147,13 @@ private slots:
         area.setActiveSubWindow(sub);
         connect(qApp, &QApplication::focusChanged, &area,
                 [&](QWidget *, QWidget *now) { visited << (now ? now->objectName() : "none"); });
-        // Round from the first control and back to it, forwards, then backwards.
-        QStringList round = order.mid(1) << order.first();
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
-            for (int i = 0; i < order.size(); ++i)
+            for (int i = 1; i < round.size(); ++i)
                 QTest::keyClick(QApplication::focusWidget(), key,
                                 key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            QCOMPARE(visited, round);
+            QCOMPARE(visited, round.mid(1));
             visited.clear();
-            round = QStringList(order.rbegin(), order.rend() - 1) << order.first();
+            round = QStringList(round.rbegin(), round.rend()); // the other way round
         }
     }
 

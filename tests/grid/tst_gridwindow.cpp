@@ -26,10 +26,8 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
-class TestGridWindow : public QObject {
+class TestGridWindow : public QObject, EditorFixture {
     Q_OBJECT
-    FakeDialogs m_dialogs;
-    AppContext m_ctx{m_dialogs, QDir::tempPath()};
     std::unique_ptr<GridModel> m_challenge;
 
 private slots:
@@ -38,6 +36,7 @@ private slots:
         m_challenge = std::make_unique<GridModel>(GridModel::Kind::Challenge);
         m_dialogs.clear();
     }
+    void cleanup() { m_window.reset(); }
 
     void clientSizeInWorkspace_data()
     {
@@ -180,10 +179,7 @@ private slots:
         QApplication::setPalette(p);
         QApplication::setFont(QFont(font.family(), points ? points : font.pointSize()));
         ChallengeWindow c(m_ctx, *m_challenge);
-        EditorWindow w(m_ctx);
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        EditorWindow &w = showEditor(true);
         w.setAttribute(Qt::WA_KeyboardFocusChange); // as after a Tab
         const QImage plain = w.CmdTest()->grab().toImage();
         w.CmdTest()->setFocus(Qt::TabFocusReason);

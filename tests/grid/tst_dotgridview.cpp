@@ -171,7 +171,8 @@ private slots:
             const QColor back = view->backgroundColour();
             QCOMPARE(shownImage.pixel(1, 1), back.rgb());
             QVERIFY(back != QColor(Qt::white));
-            QVERIFY2(colours::contrast(view->pathColour(), back) >= ratio, view->objectName().toLatin1());
+            QVERIFY2(colours::contrast(view->pathColour(), back) >= ratio,
+                     view->objectName().toLatin1());
             QVERIFY(colours::contrast(view->outlineColour(), back) >= ratio);
             QVERIFY(surfacepixels::pixelCount(shownImage, view->pathColour().rgb()) > 20);
             QVERIFY(surfacepixels::pixelCount(shownImage, view->outlineColour().rgb()) >= 63 * 36);

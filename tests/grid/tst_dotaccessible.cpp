@@ -174,7 +174,6 @@ private slots:
         QTest::keyClick(w.PicA(), Qt::Key_Backspace);
         QCOMPARE(description(left->child(0)), QStringLiteral("step 1 of 2"));
         QVERIFY(g_heard.contains({QAccessible::DescriptionChanged, w.PicA(), 0}));
-        QVERIFY(!g_heard.contains({QAccessible::DescriptionChanged, w.PicB(), -1}));
         QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(3, 3)); // replayed on PicB
         QCOMPARE(description(grid(w.PicB())),
                  QStringLiteral("2 steps: row 1 column 1 and row 1 column 2"));

@@ -327,8 +327,7 @@ class Session:
         self.started_at = time.monotonic()
         self.log = open(os.path.join(self.work, "plimso.log"), "w")
         self.proc = subprocess.Popen([self.app, *arguments], env=self.env, cwd=self.home,
-                                     stdout=self.log,
-                                     stderr=None if closed_stderr else subprocess.STDOUT,
+                                     stdout=self.log, stderr=subprocess.STDOUT,
                                      preexec_fn=(lambda: os.close(2)) if closed_stderr else None)
         return self
 

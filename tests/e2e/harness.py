@@ -172,35 +172,28 @@ class ScreenReader:
         return []
 
     def said(self):
-        """Every message queued for speech so far, in order, markup taken out."""
-        try:
-            with open(self.log, encoding="utf-8", errors="replace") as f:
-                text = f.read()
-        except FileNotFoundError:
-            return []
-        return [html.unescape(re.sub(r"<[^>]*>", "", m)).strip()
+        """Every message queued for speech so far, in order, without markup or a final
+        full stop."""
+        with open(self.log, encoding="utf-8", errors="replace") as f:
+            text = f.read()
+        return [html.unescape(re.sub(r"<[^>]*>", "", m)).strip().rstrip(".")
                 for m in re.findall(r"Queueing message \|(.*?)\| with priority", text, re.S)]
 
-    def wait_said(self, text, since=0, exact=False, timeout=30):
-        """Waits for a message from position `since` on that holds `text` (or is it,
-        with `exact`); returns the position after it."""
+    def wait_said(self, text, since=0):
+        """Waits for the message `text` from position `since` on; returns the position
+        after it."""
         def heard():
-            said = self.said()
-            return next((i + 1 for i in range(since, len(said)) if (
-                said[i].rstrip(".") == text if exact else text in said[i])), None)
+            said = self.said()[since:]
+            return since + said.index(text) + 1 if text in said else None
         try:
-            return wait_until(heard, timeout, interval=0.2, what=f"Orca to say {text!r}")
+            return wait_until(heard, 30, interval=0.2, what=f"Orca to say {text!r}")
         except JourneyFailure as e:
             raise JourneyFailure(f"{e}; it said {self.said()[since:]}") from None
 
     def stop(self):
-        for proc in reversed(self.procs):
-            proc.terminate()
-            try:
-                proc.wait(5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait()
+        for proc in self.procs:
+            proc.kill()
+            proc.wait()
 
 
 class Image:
@@ -334,8 +327,7 @@ class Session:
         self.started_at = time.monotonic()
         self.log = open(os.path.join(self.work, "plimso.log"), "w")
         self.proc = subprocess.Popen([self.app, *arguments], env=self.env, cwd=self.home,
-                                     stdout=self.log,
-                                     stderr=None if closed_stderr else subprocess.STDOUT,
+                                     stdout=self.log, stderr=subprocess.STDOUT,
                                      preexec_fn=(lambda: os.close(2)) if closed_stderr else None)
         return self
 

@@ -1,6 +1,6 @@
 // A grid's ring shows when the keyboard brought its focus (a key, or a command
-// given by a key), never after a click, whatever came before. Input goes to
-// the frame's window, as a person's does.
+// given by a key), never after a click, whatever came before. Keys, and
+// clicks on a grid, go to the frame's window, as a person's do.
 #include "forms/lastinput.h"
 #include "support/files.h"
 #include "support/framefixture.h"
@@ -18,10 +18,6 @@ class TestKeyboardFocus : public QObject, FrameFixture {
     {
         QTest::keyClick(m_frame->windowHandle(), key, modifiers);
         QCoreApplication::processEvents(); // the workspace scrolls to the focus
-    }
-    void click(QWidget *w, QPoint at)
-    {
-        QTest::mouseClick(m_frame->windowHandle(), Qt::LeftButton, {}, w->mapTo(m_frame.get(), at));
     }
     DotGridView *focusedGrid() { return qobject_cast<DotGridView *>(QApplication::focusWidget()); }
 
@@ -51,12 +47,10 @@ private slots:
         const QString file = m_tmp->filePath(QStringLiteral("p.txt"));
         QVERIFY(writeFile(file, patternFileBytes({1, 2})));
         if (open) m_dialogs.answerText(file);
-        QWidget *button = m_frame->toolBar()->widgetForAction(
-            toolButtonAction(*m_frame, open ? "開啟舊檔" : "開新檔案"));
         if (byKeyboard)
             key(open ? Qt::Key_O : Qt::Key_N, Qt::ControlModifier);
         else
-            click(button, button->rect().center());
+            clickToolButton(*m_frame, open ? "開啟舊檔" : "開新檔案");
         QVERIFY(focusedGrid() && focusedGrid()->objectName() == QStringLiteral("PicB"));
         QCOMPARE(focusedGrid()->focusRingShown(), byKeyboard);
     }
@@ -70,7 +64,8 @@ private slots:
         key(Qt::Key_N, Qt::ControlModifier);
         DotGridView *grid = focusedGrid();
         for (const int dot : {10, 11}) {
-            click(grid, dotCentre(grid, dot));
+            QTest::mouseClick(m_frame->windowHandle(), Qt::LeftButton, {},
+                              grid->mapTo(m_frame.get(), dotCentre(grid, dot)));
             QVERIFY(grid->hasFocus() && !grid->focusRingShown());
             key(Qt::Key_Tab);
         }

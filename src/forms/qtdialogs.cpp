@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -92,18 +93,30 @@ private:
     QPointer<QWidget> m_parent;
 };
 
-} // namespace
+// Shows `dialog`, made on the heap with `parent`, as a modal box; lets `read`
+// take what was chosen while the dialog still exists, deletes it, and gives
+// the keyboard back to the parent's window. Returns exec()'s result.
+//
+// The parent may be destroyed while the box is up (a screen reader reaches
+// windows behind a modal box), and Qt then deletes the box with it: exec()
+// returns Rejected, `read` is not called, and the caller hears Cancel.
+int runModal(QWidget *parent, QDialog *dialog, const std::function<void(int result)> &read = {})
+{
+    const KeyboardReturn keyboardReturn(parent);
+    const QPointer<QDialog> alive(dialog);
+    const int result = dialog->exec();
+    if (!alive) return QDialog::Rejected;
+    if (read) read(result);
+    delete dialog;
+    return result;
+}
 
-// Every box and dialog is made on the heap and held by a QPointer: its parent
-// may be destroyed while it is up (a screen reader reaches windows behind a
-// modal box), and Qt then deletes it with its parent. exec() returns
-// Rejected when that happens, and the caller gets the cancel answer.
+} // namespace
 
 Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &title,
                                    Buttons buttons, Icon icon)
 {
-    const KeyboardReturn keyboardReturn(parent);
-    const QPointer<QMessageBox> box = new QMessageBox(parent);
+    auto *box = new QMessageBox(parent);
     box->setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     // Texts carry file names and system reasons: a folder named "<img src=fifo>"
     // must be shown, not read as markup (which would open the FIFO and block).
@@ -118,35 +131,34 @@ Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const Q
     } else {
         box->setStandardButtons(QMessageBox::Ok);
     }
-    const int result = box->exec();
-    const bool answered = !box.isNull();
-    delete box.data();
+    const int result = runModal(parent, box);
     if (buttons == Buttons::Ok) return Answer::Ok;
-    return answered && result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 QString QtDialogs::prompt(QWidget *parent, const QString &prompt, const QString &title,
                           const QString &defaultAnswer)
 {
-    const KeyboardReturn keyboardReturn(parent);
-    const QPointer<QInputDialog> dialog = new QInputDialog(parent);
+    auto *dialog = new QInputDialog(parent);
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
     dialog->setTextValue(defaultAnswer);
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
-    const QString text = accepted ? dialog->textValue() : QString();
-    delete dialog.data();
+    QString text;
+    runModal(parent, dialog, [&](int result) {
+        if (result == QDialog::Accepted) text = dialog->textValue();
+    });
     return text;
 }
 
 namespace {
 
-// The file name a file dialog was accepted with; empty on Cancel.
-QString chosenFile(const QPointer<QFileDialog> &dialog)
+// The file name `dialog` is accepted with; empty on Cancel.
+QString chosenFile(QWidget *parent, QFileDialog *dialog)
 {
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
-    const QString file = accepted ? dialog->selectedFiles().value(0) : QString();
-    delete dialog.data();
+    QString file;
+    runModal(parent, dialog, [&](int result) {
+        if (result == QDialog::Accepted) file = dialog->selectedFiles().value(0);
+    });
     return file;
 }
 
@@ -155,32 +167,27 @@ QString chosenFile(const QPointer<QFileDialog> &dialog)
 QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &filter,
                                 const QString &folder)
 {
-    const KeyboardReturn keyboardReturn(parent);
-    const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, folder, filter);
+    auto *dialog = new QFileDialog(parent, title, folder, filter);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    return chosenFile(dialog);
+    return chosenFile(parent, dialog);
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &filter)
 {
-    const KeyboardReturn keyboardReturn(parent);
-    const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QString(), filter);
+    auto *dialog = new QFileDialog(parent, title, QString(), filter);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    return chosenFile(dialog);
+    return chosenFile(parent, dialog);
 }
 
 bool QtDialogs::printerDialog(QWidget *parent, const QString &title, QPrinter &printer)
 {
-    const KeyboardReturn keyboardReturn(parent);
-    const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    auto *dialog = new QPrintDialog(&printer, parent);
     dialog->setWindowTitle(title);
     dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
     disablePageRange(*dialog);
-    const bool confirmed = dialog->exec() == QDialog::Accepted && dialog;
-    delete dialog.data();
-    return confirmed;
+    return runModal(parent, dialog) == QDialog::Accepted;
 }
 
 void QtDialogs::announce(QWidget *parent, const QString &text)

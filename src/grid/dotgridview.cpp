@@ -334,6 +334,9 @@ void DotGridView::notifyFocusDot()
 
 void DotGridView::notifyPathChange()
 {
+    // Nobody to tell: a click does no more than it must. Descriptions are
+    // read from the model when asked, so nothing goes stale meanwhile.
+    if (!QAccessible::isActive()) return;
     QList<int> path = m_model.pathDots(m_side);
     if (path == m_heardPath) return;
     // A dot's steps are counted in the whole path: every dot on either path is told.

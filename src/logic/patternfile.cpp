@@ -1,6 +1,7 @@
 #include "logic/patternfile.h"
 
 #include "logic/filenamecodec.h"
+#include "logic/openedfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -8,8 +9,6 @@
 #include <cerrno>
 #include <optional>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -175,39 +174,23 @@ ReadResult parsePattern(const QByteArray &bytes)
 
 ReadResult readPatternFile(const QString &filePath)
 {
-    // Opening a FIFO or a terminal waits for a writer or a line: open without
-    // waiting, then look at what was opened. A look before the open could be
-    // outrun by a FIFO put in the file's place. The descriptor stays
-    // non-blocking: some files that call themselves regular (/proc/kmsg)
-    // would make a read wait for ever.
-    const QByteArray path = encodeFileName(filePath);
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    int err = errno;
-    struct stat status {};
-    // A socket or a device may refuse the open itself: still not a regular file.
-    const bool known = fd >= 0 ? ::fstat(fd, &status) == 0 : ::stat(path.constData(), &status) == 0;
-    if (fd >= 0 && !known) err = errno;
-    if (fd < 0 || !known || !S_ISREG(status.st_mode)) {
-        if (fd >= 0) ::close(fd);
-        if (known && !S_ISREG(status.st_mode)) return refused(0, PatternProblem::NotRegularFile);
-        return unreadable(qt_error_string(err));
-    }
+    const OpenedFile file(encodeFileName(filePath));
+    if (file.isOtherThanRegularFile()) return refused(0, PatternProblem::NotRegularFile);
+    if (file.fd() < 0 || !file.known()) return unreadable(qt_error_string(file.error()));
     // One byte more than allowed tells a too large file from one just at the limit.
     QByteArray bytes(kMaxPatternFileBytes + 1, Qt::Uninitialized);
     qsizetype size = 0;
     while (size < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
+        const ssize_t n = ::read(file.fd(), bytes.data() + size, size_t(bytes.size() - size));
         if (n == 0) break;
         if (n > 0) {
             size += n;
         } else if (errno != EINTR) {
-            err = errno;
-            ::close(fd);
+            const int err = errno;
             if (err == EAGAIN || err == EWOULDBLOCK) return refused(0, PatternProblem::NotRegularFile);
             return unreadable(qt_error_string(err));
         }
     }
-    ::close(fd);
     if (size > kMaxPatternFileBytes) return refused(0, PatternProblem::TooLarge);
     bytes.truncate(size);
     return parsePattern(bytes);

@@ -2,6 +2,7 @@
 
 #include "forms/systemreason.h"
 #include "forms/twips.h"
+#include "logic/openedfile.h"
 #include "shell/screenfit.h"
 #include "shell/userfolders.h"
 
@@ -12,8 +13,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -27,16 +26,10 @@ QString notSaved(const QString &file, const QString &reason)
 }
 
 // Whether something other than a regular file (or a link to one) stands at
-// `path`: a folder, FIFO, device or socket. Opened without waiting, so a FIFO
-// holds nothing up, and never as a controlling terminal.
+// `path`: a folder, FIFO, device or socket, found without waiting.
 bool isOtherThanRegularFile(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    const bool known = fd >= 0 ? ::fstat(fd, &status) == 0 : ::stat(name.constData(), &status) == 0;
-    if (fd >= 0) ::close(fd);
-    return known && !S_ISREG(status.st_mode);
+    return OpenedFile(QFile::encodeName(path)).isOtherThanRegularFile();
 }
 
 QString notRegularFile()

@@ -26,7 +26,6 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -218,16 +217,15 @@ private slots:
         if (summit) QCOMPARE(m_challenge->state().dotCount, std::int16_t(2)); // not reset
     }
 
-    // The box is made with the window as parent, for its place and its
-    // modality: it goes with the window, and the caller hears Cancel.
+    // Every box runs the same way (made with the window as parent, for its
+    // place and modality); one row for each way its answer is read. It goes
+    // with the window, and the caller hears Cancel.
     void aBoxGoesWithItsParent_data()
     {
         QTest::addColumn<int>("kind");
         QTest::newRow("message") << 0;
         QTest::newRow("prompt") << 1;
-        QTest::newRow("open dialog") << 2;
-        QTest::newRow("save dialog") << 3;
-        QTest::newRow("printer dialog") << 4;
+        QTest::newRow("file dialog") << 2;
     }
     void aBoxGoesWithItsParent()
     {
@@ -238,31 +236,15 @@ private slots:
             QTRY_VERIFY(QApplication::activeModalWidget());
             delete parent;
         });
-        QtDialogs dialogs;
-        switch (kind) {
-        case 0:
-            QCOMPARE(dialogs.message(parent, QStringLiteral("x"), {}, Dialogs::Buttons::YesNo,
-                                     Dialogs::Icon::None),
+        QtDialogs d;
+        const QString x = QStringLiteral("x");
+        if (kind == 0)
+            QCOMPARE(d.message(parent, x, {}, Dialogs::Buttons::YesNo, Dialogs::Icon::None),
                      Dialogs::Answer::No);
-            break;
-        case 1:
-            QCOMPARE(dialogs.prompt(parent, QStringLiteral("x"), QStringLiteral("x"),
-                                    QStringLiteral("d")),
-                     QString());
-            break;
-        case 2:
-            QCOMPARE(dialogs.openFileName(parent, QStringLiteral("x"), QStringLiteral("* (*)"),
-                                          QDir::tempPath()),
-                     QString());
-            break;
-        case 3:
-            QCOMPARE(dialogs.saveFileName(parent, QStringLiteral("x"), QStringLiteral("* (*)")),
-                     QString());
-            break;
-        default:
-            QPrinter printer;
-            QVERIFY(!dialogs.printerDialog(parent, QStringLiteral("x"), printer));
-        }
+        else if (kind == 1)
+            QCOMPARE(d.prompt(parent, x, x, x), QString());
+        else
+            QCOMPARE(d.saveFileName(parent, x, QStringLiteral("* (*)")), QString());
         QVERIFY(!QApplication::activeModalWidget());
     }
 };
